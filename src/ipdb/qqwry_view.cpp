@@ -1,0 +1,192 @@
+// Decoding of the database format over a checked byte range.
+#include "ipdb/qqwry_view.h"
+
+#include <cstring>
+
+#include "base/error.h"
+#include "ipdb/gbk_texts.h"
+
+namespace {
+
+[[noreturn]] void Corrupt() { throw Exception(kMsgCorrupt); }
+
+constexpr std::int64_t kIndexEntrySize = 7;
+constexpr std::uint8_t kModeWholeLocation = 1;  // the location lies elsewhere
+constexpr std::uint8_t kModeCountry = 2;        // the country lies elsewhere
+constexpr size_t kAddressColumn = 16;
+
+void PadTo(std::string& text, size_t column) {
+  if (text.size() < column) text.append(column - text.size(), ' ');
+}
+
+}  // namespace
+
+std::string DottedAddress(std::uint32_t address) {
+  std::string text;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    if (shift != 24) text += '.';
+    text += std::to_string((address >> shift) & 0xFF);
+  }
+  return text;
+}
+
+std::int64_t AddressToNumber(std::string_view text) {
+  const TStringList pieces = SplitText(text, '.');
+  if (pieces.Count() < 4) throw Exception(kMsgBadAddress);
+  std::int64_t sum = 0;
+  std::int64_t weight = 1;
+  for (int k = 3; k >= 0; --k) {
+    std::int32_t value = 0;
+    if (!TryStrToInt(pieces[k], value)) throw Exception(kMsgBadAddress);
+    sum += static_cast<std::int64_t>(value) * weight;
+    weight *= 256;
+  }
+  return sum;
+}
+
+TQQWryView::TQQWryView(const std::uint8_t* data, size_t size) : FData(data), FSize(size) {
+  if (size < 8) Corrupt();
+  FFirstIndex = static_cast<std::int32_t>(Word32(0));
+  FLastIndex = static_cast<std::int32_t>(Word32(4));
+  if (FFirstIndex < 0 || FLastIndex < FFirstIndex ||
+      static_cast<std::int64_t>(FLastIndex) + kIndexEntrySize > static_cast<std::int64_t>(size))
+    Corrupt();
+  FRecordCount = (FLastIndex - FFirstIndex) / kIndexEntrySize + 1;
+}
+
+std::uint8_t TQQWryView::Byte(std::int64_t offset) const {
+  if (offset < 0 || offset >= static_cast<std::int64_t>(FSize)) Corrupt();
+  return FData[offset];
+}
+
+std::uint32_t TQQWryView::Offset24(std::int64_t offset) const {
+  if (offset < 0 || offset + 3 > static_cast<std::int64_t>(FSize)) Corrupt();
+  const std::uint8_t* p = FData + offset;
+  return p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+}
+
+std::uint32_t TQQWryView::Word32(std::int64_t offset) const {
+  if (offset < 0 || offset + 4 > static_cast<std::int64_t>(FSize)) Corrupt();
+  const std::uint8_t* p = FData + offset;
+  return p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+std::string_view TQQWryView::String(std::int64_t offset) const {
+  if (offset < 0 || offset >= static_cast<std::int64_t>(FSize)) Corrupt();
+  const auto* start = reinterpret_cast<const char*>(FData + offset);
+  const void* end = std::memchr(start, 0, FSize - static_cast<size_t>(offset));
+  if (!end) Corrupt();
+  return std::string_view(start, static_cast<size_t>(static_cast<const char*>(end) - start));
+}
+
+std::string TQQWryView::ReadArea(std::int64_t offset) const {
+  const std::uint8_t mode = Byte(offset);
+  if (mode == kModeWholeLocation || mode == kModeCountry) {
+    const std::uint32_t target = Offset24(offset + 1);
+    if (target == 0) return std::string(gbk::kUnknownArea);
+    return std::string(String(target));
+  }
+  return std::string(String(offset));
+}
+
+void TQQWryView::ReadLocation(std::int64_t recordOffset, std::string& country, std::string& area) const {
+  const std::int64_t location = recordOffset + 4;
+  const std::uint8_t mode = Byte(location);
+  if (mode == kModeWholeLocation) {
+    const std::int64_t elsewhere = Offset24(location + 1);
+    if (Byte(elsewhere) == kModeCountry) {
+      country = String(Offset24(elsewhere + 1));
+      area = ReadArea(elsewhere + 4);
+    } else {
+      country = String(elsewhere);
+      area = ReadArea(elsewhere + static_cast<std::int64_t>(country.size()) + 1);
+    }
+  } else if (mode == kModeCountry) {
+    country = String(Offset24(location + 1));
+    area = ReadArea(recordOffset + 8);
+  } else {
+    country = String(location);
+    area = ReadArea(location + static_cast<std::int64_t>(country.size()) + 1);
+  }
+}
+
+std::int64_t TQQWryView::EntryOffset(std::int64_t record) const {
+  return FFirstIndex + (record - 1) * kIndexEntrySize;
+}
+
+std::uint32_t TQQWryView::StartOf(std::int64_t record) const { return Word32(EntryOffset(record)); }
+
+void TQQWryView::CheckRecord(std::int64_t record) const {
+  if (record < 1 || record > FRecordCount) throw Exception(kMsgBadRecord);
+}
+
+std::int64_t TQQWryView::SearchIndex(std::int64_t n, std::int64_t hi, std::int64_t lo) const {
+  // Bisection over start addresses only: an address between a record's end and the next
+  // start belongs to the record before it.
+  for (;;) {
+    if (lo == hi) return lo;
+    if (hi < lo) return 0;
+    const std::int64_t mid = lo + (hi - lo) / 2;
+    const std::int64_t a = StartOf(mid);
+    const std::int64_t b = StartOf(mid + 1);
+    if (a <= n && n < b) return mid;
+    if (n > a) {
+      lo = mid + 1;
+    } else if (n < a) {
+      hi = mid - 1;
+    } else {
+      return 0;  // the index does not ascend here
+    }
+  }
+}
+
+std::int64_t TQQWryView::FindRecord(std::string_view addressText) const {
+  const std::int64_t n = AddressToNumber(addressText);
+  // Below the first range there is no record; record 0 makes the caller's GetFields refuse it.
+  if (n < static_cast<std::int64_t>(StartOf(1))) return 0;
+  return SearchIndex(n, FRecordCount, 1);
+}
+
+std::string TQQWryView::GetRecordText(std::int64_t record) const {
+  CheckRecord(record);
+  const std::int64_t entry = EntryOffset(record);
+  const std::uint32_t recordOffset = Offset24(entry + 4);
+  std::string text = DottedAddress(Word32(entry));
+  PadTo(text, kAddressColumn);
+  text += DottedAddress(Word32(recordOffset));
+  PadTo(text, 2 * kAddressColumn);
+  std::string country, area;
+  ReadLocation(recordOffset, country, area);
+  text += country;
+  text += ' ';
+  text += area;
+  if (text.size() > kMaxRecordText) {
+    // Cut on a character boundary so no half of a double-byte character remains.
+    size_t cut = 0;
+    while (cut < text.size()) {
+      const size_t n = GbkCharLength(text, cut);
+      if (cut + n > kMaxRecordText) break;
+      cut += n;
+    }
+    text.resize(cut);
+  }
+  if (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+void TQQWryView::GetFields(TStringList& list, std::int64_t record) const {
+  list.SetCommaText(GetRecordText(record));
+  while (list.Count() < 4) list.Add(std::string(gbk::kNone));
+  for (int k = 4; k < list.Count(); ++k) list[3] = list[3] + " " + list[k];
+}
+
+TRawRecord TQQWryView::ReadRecord(std::int64_t record) const {
+  CheckRecord(record);
+  const std::int64_t entry = EntryOffset(record);
+  const std::uint32_t recordOffset = Offset24(entry + 4);
+  TRawRecord raw;
+  raw.StartAddress = Word32(entry);
+  raw.EndAddress = Word32(recordOffset);
+  ReadLocation(recordOffset, raw.Country, raw.Area);
+  return raw;
+}

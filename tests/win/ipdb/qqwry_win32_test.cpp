@@ -1,0 +1,39 @@
+// Windows-only cases: a file with the read-only attribute opens, and the reader's
+// mapping is unnamed, so a mapping object another process created under the old fixed
+// name cannot make it read the wrong data.
+#include <gtest/gtest.h>
+
+#include "base/win32.h"
+#include "db_fixture.h"
+#include "ipdb/qqwry.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(QQWryWin32, OpensFilesMarkedReadOnly) {
+  TempDir dir;
+  const std::string name = dir.Write("QQWry.Dat", BuildDatabase({R("1.0.0.0", "1.0.0.255", "中国", "电信")}));
+  const std::wstring wide = Utf8ToWide(name);
+  ASSERT_TRUE(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
+  {
+    TQQWry reader(name);
+    TStringList fields;
+    reader.GetFields(fields, reader.FindRecord("1.0.0.1"));
+    EXPECT_EQ(fields[3], G("电信"));
+  }
+  SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST(QQWryWin32, IgnoresAForeignMappingOfTheOldName) {
+  // Another program's mapping named as the reader's used to be, holding other data.
+  HANDLE foreign = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096, L"QQWryMapFile");
+  ASSERT_NE(foreign, nullptr);
+  TempDir dir;
+  TQQWry reader(dir.Write("QQWry.Dat", BuildDatabase({R("1.0.0.0", "1.0.0.255", "中国", "电信")})));
+  TStringList fields;
+  reader.GetFields(fields, reader.FindRecord("1.0.0.1"));
+  EXPECT_EQ(fields[2], G("中国"));
+  CloseHandle(foreign);
+}
+
+}  // namespace
