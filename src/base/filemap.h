@@ -36,5 +36,5 @@ private:
   const std::uint8_t* FView = nullptr;
   std::size_t FSize = 0;
   std::intptr_t FFile = -1;     // file descriptor or HANDLE
-  std::intptr_t FMapping = 0;   // mapping HANDLE (Windows only)
+  [[maybe_unused]] std::intptr_t FMapping = 0;  // mapping HANDLE (Windows only)
 };

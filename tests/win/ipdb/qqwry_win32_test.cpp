@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/win32.h"
-#include "db_fixture.h"
+#include "native/ipdb/db_fixture.h"
 #include "ipdb/qqwry.h"
 #include "support/temp_dir.h"
 

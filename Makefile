@@ -1,0 +1,50 @@
+# Two commands matter: `make run` and `make test`. Both install what is missing first.
+NATIVE := build/native
+WIN := build/win64
+FUZZ := build/fuzz
+BENCH := build/bench
+JOBS ?= $(shell nproc)
+
+.PHONY: all bootstrap native win64 fuzz test test-native test-fuzz test-win run screenshot bench clean
+
+all: native win64
+
+bootstrap:
+	scripts/bootstrap --wineprefix $(WIN)/wineprefix
+
+native:
+	cmake -S . -B $(NATIVE) -DCORVANA_SANITIZE=ON
+	cmake --build $(NATIVE) -j$(JOBS)
+
+win64: native
+	cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCORVANA_HOST_BIN=$(CURDIR)/$(NATIVE)/bin
+	cmake --build $(WIN) -j$(JOBS)
+
+fuzz:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DCORVANA_FUZZ=ON -DCORVANA_TESTS=OFF
+	cmake --build $(FUZZ) -j$(JOBS)
+
+test-native: native
+	ctest --test-dir $(NATIVE) --output-on-failure -j$(JOBS)
+
+test-fuzz: fuzz
+	ctest --test-dir $(FUZZ) --output-on-failure -j$(JOBS)
+
+test-win: win64
+	scripts/test-win $(WIN)
+
+test: bootstrap
+	$(MAKE) test-native
+	$(MAKE) test-fuzz
+	$(MAKE) test-win
+
+run: bootstrap native
+	scripts/run $(NATIVE)
+
+bench: bootstrap
+	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DCORVANA_TESTS=OFF
+	cmake --build $(BENCH) -j$(JOBS)
+	for b in $(BENCH)/bin/*_bench; do $$b; done
+
+clean:
+	rm -rf build
