@@ -24,7 +24,8 @@ endif()
 # Adds a source folder when it exists, so layers can land one at a time.
 function(corvana_add_optional dir)
   if(EXISTS ${PROJECT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-    add_subdirectory(${dir})
+    # Paths from the top, so nested folders (tools/CMakeLists.txt) can call it too.
+    add_subdirectory(${PROJECT_SOURCE_DIR}/${dir} ${PROJECT_BINARY_DIR}/${dir})
   endif()
 endfunction()
 
