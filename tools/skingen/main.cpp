@@ -1,0 +1,86 @@
+// skingen: writes the default skin folder, its contact sheet, and the program's bitmap resources and icon.
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "base/error.h"
+#include "bmp.h"
+#include "preview.h"
+#include "resources.h"
+#include "skin.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: skingen OUTDIR               write the skin folder: 34 pictures and corvana.ini\n"
+    "       skingen --preview FILE       write the contact sheet of every picture (a BMP file)\n"
+    "       skingen --resources OUTDIR   write track.bmp, trackvert.bmp, rededodeved.bmp, corvana.ico\n"
+    "       skingen --help               show this text\n"
+    "Folders are created when missing; existing files are replaced.\n";
+
+std::string In(const std::filesystem::path& dir, const char* name) {
+  const std::u8string text = (dir / name).u8string();
+  return std::string(text.begin(), text.end());
+}
+
+void MakeFolder(const std::string& dir) {
+  std::error_code error;
+  std::filesystem::create_directories(std::filesystem::u8path(dir), error);
+  if (error) throw Exception("cannot create " + dir + ": " + error.message());
+}
+
+void WriteSkin(const std::string& dir) {
+  MakeFolder(dir);
+  const Theme theme;
+  const std::filesystem::path base = std::filesystem::u8path(dir);
+  for (const Picture& p : MakeSkinPictures(theme)) WriteFile(In(base, p.name.c_str()), EncodeBmp24(p.image));
+  const std::string text = MakeDescription(theme);
+  WriteFile(In(base, kDescriptionName), Bytes(text.begin(), text.end()));
+}
+
+void WritePreview(const std::string& file) {
+  const std::filesystem::path parent = std::filesystem::u8path(file).parent_path();
+  if (!parent.empty()) {
+    const std::u8string text = parent.u8string();
+    MakeFolder(std::string(text.begin(), text.end()));
+  }
+  const Theme theme;
+  WriteFile(file, EncodeBmp24(MakePreview(theme, MakeSkinPictures(theme))));
+}
+
+void WriteResources(const std::string& dir) {
+  MakeFolder(dir);
+  const Theme theme;
+  const std::filesystem::path base = std::filesystem::u8path(dir);
+  WriteFile(In(base, "track.bmp"), EncodeBmp4(MakeTrack(theme), TrackPalette(theme)));
+  WriteFile(In(base, "trackvert.bmp"), EncodeBmp4(MakeTrackVert(theme), TrackPalette(theme)));
+  WriteFile(In(base, "rededodeved.bmp"), EncodeBmp1(MakeMenuGlyphs()));
+  WriteFile(In(base, "corvana.ico"), EncodeIco(MakeIcon(theme)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (first == "--help" || first == "-h") {
+    std::cout << kUsage;
+    return 0;
+  }
+  const bool option = !first.empty() && first[0] == '-';
+  if ((option && argc != 3) || (!option && argc != 2) || (option && first != "--preview" && first != "--resources")) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  try {
+    if (first == "--preview")
+      WritePreview(argv[2]);
+    else if (first == "--resources")
+      WriteResources(argv[2]);
+    else
+      WriteSkin(first);
+  } catch (const Exception& e) {
+    std::cerr << "skingen: " << e.Message() << "\n";
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,216 @@
+// Raster helpers of the skin generator: pixel access, fills, gradients and supersampled shapes.
+#include "raster.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::uint8_t Channel(double v) {
+  return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
+
+constexpr int kSamples = 4;  // per axis
+
+// Distance-free corner test: inside the rectangle and, within a corner square, inside its circle.
+bool InRoundRect(double x, double y, double x0, double y0, double x1, double y1, double r) {
+  if (x < x0 || x >= x1 || y < y0 || y >= y1) return false;
+  const double cx = std::clamp(x, x0 + r, x1 - r);
+  const double cy = std::clamp(y, y0 + r, y1 - r);
+  const double dx = x - cx, dy = y - cy;
+  return dx * dx + dy * dy <= r * r;
+}
+
+}  // namespace
+
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return Rgb{Channel(a.r + (b.r - a.r) * t), Channel(a.g + (b.g - a.g) * t), Channel(a.b + (b.b - a.b) * t)};
+}
+
+Shape RoundRect(double x0, double y0, double x1, double y1, double radius) {
+  return [=](double x, double y) { return InRoundRect(x, y, x0, y0, x1, y1, radius); };
+}
+
+Shape Ellipse(double cx, double cy, double rx, double ry) {
+  return [=](double x, double y) {
+    const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+    return dx * dx + dy * dy <= 1.0;
+  };
+}
+
+Shape Segment(double x0, double y0, double x1, double y1, double halfWidth) {
+  return [=](double x, double y) {
+    const double vx = x1 - x0, vy = y1 - y0;
+    const double len2 = vx * vx + vy * vy;
+    double t = len2 > 0 ? ((x - x0) * vx + (y - y0) * vy) / len2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    const double dx = x - (x0 + t * vx), dy = y - (y0 + t * vy);
+    return dx * dx + dy * dy <= halfWidth * halfWidth;
+  };
+}
+
+Shape Polygon(std::vector<std::pair<double, double>> points) {
+  return [pts = std::move(points)](double x, double y) {
+    bool inside = false;
+    for (std::size_t i = 0, j = pts.size() - 1; i < pts.size(); j = i++) {
+      const auto [xi, yi] = pts[i];
+      const auto [xj, yj] = pts[j];
+      if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+    }
+    return inside;
+  };
+}
+
+Shape Union(Shape a, Shape b) {
+  return [a = std::move(a), b = std::move(b)](double x, double y) { return a(x, y) || b(x, y); };
+}
+
+Shape Minus(Shape a, Shape b) {
+  return [a = std::move(a), b = std::move(b)](double x, double y) { return a(x, y) && !b(x, y); };
+}
+
+Shape RoundFrame(double x0, double y0, double x1, double y1, double radius, double width) {
+  return Minus(RoundRect(x0, y0, x1, y1, radius),
+               RoundRect(x0 + width, y0 + width, x1 - width, y1 - width, std::max(0.0, radius - width)));
+}
+
+Image::Image(int width, int height, Rgb fill)
+    : FWidth(std::max(0, width)),
+      FHeight(std::max(0, height)),
+      FPixels(static_cast<std::size_t>(FWidth) * FHeight, fill) {}
+
+void Image::Set(int x, int y, Rgb c) {
+  if (x >= 0 && y >= 0 && x < FWidth && y < FHeight) FPixels[Index(x, y)] = c;
+}
+
+void Image::FillRect(int x0, int y0, int x1, int y1, Rgb c) {
+  x0 = std::max(x0, 0), y0 = std::max(y0, 0), x1 = std::min(x1, FWidth), y1 = std::min(y1, FHeight);
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) FPixels[Index(x, y)] = c;
+}
+
+void Image::FrameRect(int x0, int y0, int x1, int y1, Rgb c) {
+  HorizontalLine(x0, x1, y0, c);
+  HorizontalLine(x0, x1, y1 - 1, c);
+  VerticalLine(x0, y0, y1, c);
+  VerticalLine(x1 - 1, y0, y1, c);
+}
+
+void Image::VerticalGradient(int x0, int y0, int x1, int y1, Rgb top, Rgb bottom) {
+  const int span = std::max(1, y1 - y0 - 1);
+  for (int y = y0; y < y1; ++y) FillRect(x0, y, x1, y + 1, Mix(top, bottom, double(y - y0) / span));
+}
+
+namespace {
+
+double Coverage(const Shape& shape, int x, int y) {
+  int hits = 0;
+  for (int sy = 0; sy < kSamples; ++sy)
+    for (int sx = 0; sx < kSamples; ++sx)
+      if (shape(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++hits;
+  return double(hits) / (kSamples * kSamples);
+}
+
+}  // namespace
+
+void Image::PaintWith(const Shape& shape, const ColourAt& colour, const ColourAt& matte, const Box& bounds) {
+  const int x0 = std::max(bounds.x0, 0), y0 = std::max(bounds.y0, 0);
+  const int x1 = std::min(bounds.x1, FWidth), y1 = std::min(bounds.y1, FHeight);
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      const double cover = Coverage(shape, x, y);
+      if (cover == 0) continue;
+      const Rgb c = colour(x, y);
+      Rgb& px = FPixels[Index(x, y)];
+      if (px == kMagenta) {
+        if (matte)
+          px = Mix(matte(x, y), c, cover);
+        else if (cover >= 0.5)
+          px = c;
+      } else {
+        px = Mix(px, c, cover);
+      }
+      // A blend that lands on the key colour by chance must not turn transparent.
+      if (px == kMagenta && !(c == kMagenta)) px.g = 1;
+    }
+  }
+}
+
+void Image::KeyOutside(const Shape& shape) {
+  for (int y = 0; y < FHeight; ++y)
+    for (int x = 0; x < FWidth; ++x)
+      if (Coverage(shape, x, y) < 0.5) FPixels[Index(x, y)] = kMagenta;
+}
+
+void Image::Blit(const Image& src, int dx, int dy) {
+  for (int y = 0; y < src.FHeight; ++y)
+    for (int x = 0; x < src.FWidth; ++x) Set(dx + x, dy + y, src.At(x, y));
+}
+
+void Image::BlitKeyed(const Image& src, int dx, int dy) {
+  for (int y = 0; y < src.FHeight; ++y)
+    for (int x = 0; x < src.FWidth; ++x)
+      if (!(src.At(x, y) == kMagenta)) Set(dx + x, dy + y, src.At(x, y));
+}
+
+Image Image::Crop(int x, int y, int width, int height) const {
+  Image out(width, height);
+  for (int j = 0; j < height; ++j)
+    for (int i = 0; i < width; ++i)
+      if (x + i >= 0 && y + j >= 0 && x + i < FWidth && y + j < FHeight) out.Set(i, j, At(x + i, y + j));
+  return out;
+}
+
+Image Image::MirroredX() const {
+  Image out(FWidth, FHeight);
+  for (int y = 0; y < FHeight; ++y)
+    for (int x = 0; x < FWidth; ++x) out.Set(FWidth - 1 - x, y, At(x, y));
+  return out;
+}
+
+Image Image::Transposed() const {
+  Image out(FHeight, FWidth);
+  for (int y = 0; y < FHeight; ++y)
+    for (int x = 0; x < FWidth; ++x) out.Set(y, x, At(x, y));
+  return out;
+}
+
+Image Image::Scaled(int factor) const {
+  Image out(FWidth * factor, FHeight * factor);
+  for (int y = 0; y < out.FHeight; ++y)
+    for (int x = 0; x < out.FWidth; ++x) out.Set(x, y, At(x / factor, y / factor));
+  return out;
+}
+
+void Image::Replace(Rgb from, Rgb to) {
+  for (Rgb& px : FPixels)
+    if (px == from) px = to;
+}
+
+RgbaImage::RgbaImage(int width, int height)
+    : FWidth(width), FHeight(height), FPixels(static_cast<std::size_t>(width) * height) {}
+
+Rgb RgbaImage::ColourAt(int x, int y) const {
+  const Px& p = FPixels[Index(x, y)];
+  return Rgb{Channel(p.r * 255), Channel(p.g * 255), Channel(p.b * 255)};
+}
+
+std::uint8_t RgbaImage::AlphaAt(int x, int y) const {
+  return Channel(FPixels[Index(x, y)].a * 255);
+}
+
+void RgbaImage::Paint(const Shape& shape, Rgb c, double opacity) {
+  for (int y = 0; y < FHeight; ++y) {
+    for (int x = 0; x < FWidth; ++x) {
+      const double a = opacity * Coverage(shape, x, y);
+      if (a == 0) continue;
+      Px& p = FPixels[Index(x, y)];
+      const double outA = a + p.a * (1 - a);
+      auto over = [&](double src, double dst) { return (src * a + dst * p.a * (1 - a)) / outA; };
+      p.r = over(c.r / 255.0, p.r);
+      p.g = over(c.g / 255.0, p.g);
+      p.b = over(c.b / 255.0, p.b);
+      p.a = outA;
+    }
+  }
+}

@@ -1,0 +1,853 @@
+// The pictures of the default skin, drawn from the theme, and its description text.
+#include "skin.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "base/error.h"
+
+namespace {
+
+// ---------------------------------------------------------------- helpers
+
+Image Strip(const std::vector<Image>& frames) {
+  int w = 0, h = 0;
+  for (const Image& f : frames) w += f.Width(), h = std::max(h, f.Height());
+  Image out(w, h);
+  int x = 0;
+  for (const Image& f : frames) out.Blit(f, x, 0), x += f.Width();
+  return out;
+}
+
+Image Stack(const std::vector<Image>& frames) {
+  int w = 0, h = 0;
+  for (const Image& f : frames) h += f.Height(), w = std::max(w, f.Width());
+  Image out(w, h);
+  int y = 0;
+  for (const Image& f : frames) out.Blit(f, 0, y), y += f.Height();
+  return out;
+}
+
+// A rectangle rounded only at its two top corners.
+Shape TopRounded(double x0, double y0, double x1, double y1, double r) {
+  return [=](double x, double y) {
+    if (x < x0 || x >= x1 || y < y0 || y >= y1) return false;
+    const double cx = std::clamp(x, x0 + r, x1 - r);
+    const double cy = std::max(y, y0 + r);
+    const double dx = x - cx, dy = y - cy;
+    return dx * dx + dy * dy <= r * r;
+  };
+}
+
+Shape Rect(double x0, double y0, double x1, double y1) {
+  return RoundRect(x0, y0, x1, y1, 0);
+}
+
+Shape Outline(double x0, double y0, double x1, double y1) {
+  return Minus(Rect(x0, y0, x1, y1), Rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1));
+}
+
+ColourAt VerticalRamp(Rgb top, Rgb bottom, int height) {
+  const int span = std::max(1, height - 1);
+  return [=](int, int y) { return Mix(top, bottom, std::clamp(double(y) / span, 0.0, 1.0)); };
+}
+
+// The look of one control state: border, fill (top and bottom of a soft gradient) and ink.
+struct Look {
+  Rgb border, fillTop, fillBottom, ink;
+};
+
+// Button-like strips use these five states in this order.
+enum State { kNormal, kPressed, kDisabled, kHot, kFocused };
+
+Look ButtonLook(const Theme& t, State s) {
+  switch (s) {
+    case kPressed:
+      return {t.accentDark, Rgb{200, 216, 238}, Rgb{212, 226, 244}, t.text};
+    case kDisabled:
+      return {t.lineLight, t.disabledFill, t.disabledFill, t.disabledText};
+    case kHot:
+      return {t.lineHot, Rgb{250, 252, 255}, t.hotFill, t.text};
+    case kFocused:
+      return {t.accent, Rgb{252, 253, 254}, Rgb{234, 238, 244}, t.text};
+    default:
+      return {t.line, Rgb{252, 253, 254}, Rgb{234, 238, 244}, t.text};
+  }
+}
+
+// A rounded, bordered face of w x h on magenta, anti-aliased against the matte.
+Image RoundedFace(int w, int h, double r, const Look& look, Rgb matte) {
+  Image img(w, h);
+  img.PaintWith(RoundRect(0, 0, w, h, r), VerticalRamp(look.fillTop, look.fillBottom, h), Solid(matte),
+                Box{0, 0, w, h});
+  img.Paint(RoundFrame(0, 0, w, h, r, 1), look.border, matte);
+  return img;
+}
+
+// ---------------------------------------------------------------- window frame
+
+// The colour of row y of the caption band (row 0 is the window outline).
+Rgb CaptionRow(const Theme& t, bool active, int y) {
+  if (y <= 0) return active ? t.captionLine : t.inactiveLine;
+  const double f = double(y - 1) / std::max(1, t.captionHeight - 2);
+  return active ? Mix(t.captionTop, t.captionBottom, f) : Mix(t.inactiveTop, t.inactiveBottom, f);
+}
+
+constexpr int kFrameMiddle = 8;  // stretched rows of the side borders
+constexpr int kTopMiddle = 24;   // stretched columns of the top and bottom borders
+
+// A small whole window: caption band, face, 1-pixel outline, rounded top corners keyed out.
+Image WindowSkeleton(const Theme& t, bool active) {
+  const int s = t.frameWidth;
+  const int w = 2 * s + kTopMiddle, h = t.captionHeight + kFrameMiddle + s;
+  Image img(w, h);
+  for (int y = 0; y < h; ++y) img.FillRect(0, y, w, y + 1, y < t.captionHeight ? CaptionRow(t, active, y) : t.face);
+  const double r = s;
+  const Shape outer = TopRounded(0, 0, w, h, r);
+  img.Paint(Minus(outer, TopRounded(1, 1, w - 1, h - 1, r - 1)), active ? t.captionLine : t.inactiveLine);
+  img.KeyOutside(outer);
+  return img;
+}
+
+struct Borders {
+  Image left, right, top, bottom;
+};
+
+Borders MakeBorders(const Theme& t) {
+  const int s = t.frameWidth;
+  Borders b;
+  std::vector<Image> left, right, top, bottom;
+  for (bool active : {true, false}) {
+    const Image win = WindowSkeleton(t, active);
+    left.push_back(win.Crop(0, 0, s, win.Height()));
+    right.push_back(win.Crop(win.Width() - s, 0, s, win.Height()));
+    top.push_back(win.Crop(s, 0, kTopMiddle, t.captionHeight));
+    bottom.push_back(win.Crop(s, win.Height() - s, kTopMiddle, s));
+  }
+  // Side borders hold their two looks side by side, top and bottom borders stacked.
+  return Borders{Strip(left), Strip(right), Stack(top), Stack(bottom)};
+}
+
+// The menu band: face; the inactive look a shade cooler.
+Image MakeMenuBar(const Theme& t) {
+  Image active(16, 20, t.face), inactive(16, 20, Mix(t.face, t.inactiveBottom, 0.35));
+  return Stack({active, inactive});
+}
+
+// ---------------------------------------------------------------- caption buttons
+
+enum class CaptionGlyph { kClose, kMaximize, kRestore, kMinimize };
+
+Shape CaptionGlyphShape(CaptionGlyph g, double cx, double cy) {
+  // Integer-aligned lines stay crisp; the cross is anti-aliased.
+  const double x0 = std::floor(cx) - 5, y0 = std::floor(cy) - 5;
+  switch (g) {
+    case CaptionGlyph::kClose:
+      return Union(Segment(x0 + 0.5, y0 + 0.5, x0 + 9.5, y0 + 9.5, 0.72),
+                   Segment(x0 + 9.5, y0 + 0.5, x0 + 0.5, y0 + 9.5, 0.72));
+    case CaptionGlyph::kMaximize:
+      return Outline(x0, y0, x0 + 10, y0 + 10);
+    case CaptionGlyph::kRestore:
+      return Union(Outline(x0, y0 + 2, x0 + 8, y0 + 10),
+                   Union(Rect(x0 + 2, y0, x0 + 10, y0 + 1),
+                         Union(Rect(x0 + 9, y0, x0 + 10, y0 + 8),
+                               Union(Rect(x0 + 2, y0, x0 + 3, y0 + 2), Rect(x0 + 8, y0 + 7, x0 + 10, y0 + 8)))));
+    case CaptionGlyph::kMinimize:
+      return Rect(x0, y0 + 5, x0 + 10, y0 + 6);
+  }
+  return Rect(0, 0, 0, 0);
+}
+
+int CaptionButtonTop(const Theme& t) {
+  return (t.captionHeight - t.captionButtonHeight) / 2;
+}
+
+// Frames: 1 normal, 2 pressed, 3 hot, 4 inactive window or disabled.
+Image MakeCaptionButton(const Theme& t, CaptionGlyph g) {
+  const int w = t.captionButtonWidth, h = t.captionButtonHeight, top = CaptionButtonTop(t);
+  const bool isClose = g == CaptionGlyph::kClose;
+  auto band = [&](bool active) -> ColourAt {
+    return [&t, active, top](int, int y) { return CaptionRow(t, active, top + y); };
+  };
+  const Shape glyph = CaptionGlyphShape(g, w / 2.0, h / 2.0);
+  const Box all{0, 0, w, h};
+  std::vector<Image> frames;
+  Image normal(w, h);
+  normal.PaintWith(glyph, Solid(t.titleText), band(true), all);
+  frames.push_back(normal);
+  for (bool hot : {false, true}) {
+    Rgb fill = hot ? (isClose ? t.close : Lighter(t.captionTop, 0.22))
+                   : (isClose ? Darker(t.close, 0.2) : Darker(t.captionBottom, 0.22));
+    Image f(w, h);
+    f.PaintWith(RoundRect(0, 0, w, h, 3), Solid(fill), band(true), all);
+    f.Paint(glyph, t.titleText);
+    frames.push_back(f);
+  }
+  Image inactive(w, h);
+  inactive.PaintWith(glyph, Solid(Mix(t.titleTextInactive, t.inactiveTop, 0.3)), band(false), all);
+  frames.push_back(inactive);
+  return Strip(frames);
+}
+
+// The three buttons of a maximized MDI child in the menu band: minimize, restore, close, four
+// frames each (1 normal, 2 pressed, 3 disabled, 4 hot).
+Image MakeMdiButtons(const Theme& t) {
+  const int w = t.mdiButtonWidth, h = t.mdiButtonHeight;
+  std::vector<Image> frames;
+  for (CaptionGlyph g : {CaptionGlyph::kMinimize, CaptionGlyph::kRestore, CaptionGlyph::kClose}) {
+    // The glyphs are the caption's, drawn at 8 x 8 into the smaller button.
+    auto glyphShape = [&](double cx, double cy) {
+      const Shape big = CaptionGlyphShape(g, 5, 5);
+      return Shape(
+          [big, cx, cy](double x, double y) { return big((x - cx) * 10.0 / 8.0 + 5, (y - cy) * 10.0 / 8.0 + 5); });
+    };
+    const Shape glyph = glyphShape(w / 2.0, h / 2.0);
+    const bool isClose = g == CaptionGlyph::kClose;
+    for (State s : {kNormal, kPressed, kDisabled, kHot}) {
+      Image f(w, h);
+      Rgb ink = t.glyph;
+      if (s == kPressed || s == kHot) {
+        const Rgb fill =
+            isClose ? (s == kHot ? t.close : Darker(t.close, 0.2)) : (s == kHot ? t.hotFill : t.pressedFill);
+        f.Paint(RoundRect(0, 0, w, h, 2), fill, t.face);
+        if (!isClose) f.Paint(RoundFrame(0, 0, w, h, 2, 1), s == kHot ? t.lineHot : t.accentDark);
+        if (isClose) ink = kWhite;
+      }
+      if (s == kDisabled) ink = t.lineLight;
+      f.PaintWith(glyph, Solid(ink), Solid(t.face), Box{0, 0, w, h});
+      frames.push_back(f);
+    }
+  }
+  return Strip(frames);
+}
+
+// ---------------------------------------------------------------- buttons, check boxes, radio buttons
+
+constexpr int kButtonW = 24, kButtonH = 23, kButtonMargin = 4;
+
+Image MakeButtons(const Theme& t) {
+  std::vector<Image> frames;
+  for (State s : {kNormal, kPressed, kDisabled, kHot, kFocused}) {
+    Image f = RoundedFace(kButtonW, kButtonH, 3, ButtonLook(t, s), t.face);
+    if (s == kFocused) f.Paint(RoundFrame(1, 1, kButtonW - 1, kButtonH - 1, 2, 1), Mix(t.accentLight, kWhite, 0.35));
+    frames.push_back(f);
+  }
+  return Strip(frames);
+}
+
+// The looks of a check or radio box: normal, hot, pressed, disabled.
+std::vector<Look> BoxLooks(const Theme& t, bool filled) {
+  if (filled)
+    return {{t.accentDark, t.accent, t.accent, kWhite},
+            {t.accent, Lighter(t.accent, 0.2), Lighter(t.accent, 0.2), kWhite},
+            {Darker(t.accentDark, 0.2), t.accentDark, t.accentDark, kWhite},
+            {Rgb{176, 184, 194}, Rgb{196, 203, 212}, Rgb{196, 203, 212}, Rgb{246, 247, 249}}};
+  return {{Rgb{128, 138, 152}, t.window, t.window, t.accent},
+          {t.accent, t.hotFill, t.hotFill, t.accent},
+          {t.accentDark, t.pressedFill, t.pressedFill, t.accentDark},
+          {t.lineLight, Rgb{244, 245, 247}, Rgb{244, 245, 247}, Rgb{186, 193, 202}}};
+}
+
+// 12 frames in groups of four (normal, hot, pressed, disabled): unchecked, checked, mixed.
+Image MakeCheckBox(const Theme& t) {
+  const int n = t.checkSize;
+  std::vector<Image> frames;
+  for (int group = 0; group < 3; ++group) {
+    const bool checked = group == 1;
+    for (const Look& look : BoxLooks(t, checked)) {
+      Image f = RoundedFace(n, n, 2.5, look, t.face);
+      if (checked) {
+        const double s = n / 13.0;
+        f.Paint(
+            Union(Segment(3.2 * s, 6.8 * s, 5.5 * s, 9.1 * s, 0.85), Segment(5.5 * s, 9.1 * s, 9.9 * s, 3.9 * s, 0.85)),
+            look.ink);
+      } else if (group == 2) {
+        f.Paint(RoundRect(3.5, 3.5, n - 3.5, n - 3.5, 1), look.ink);
+      }
+      frames.push_back(f);
+    }
+  }
+  return Strip(frames);
+}
+
+// 8 frames in groups of four (normal, hot, pressed, disabled): unchecked, checked.
+Image MakeRadioButton(const Theme& t) {
+  const int n = t.checkSize;
+  const double c = n / 2.0;
+  std::vector<Image> frames;
+  for (bool checked : {false, true}) {
+    std::vector<Look> looks = BoxLooks(t, false);
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+      Look look = looks[i];
+      if (checked && i != 3) look.border = i == 2 ? t.accentDark : t.accent;
+      Image f(n, n);
+      f.Paint(Ellipse(c, c, c, c), look.border, t.face);
+      f.Paint(Ellipse(c, c, c - 1, c - 1), look.fillTop);
+      if (checked) f.Paint(Ellipse(c, c, c - 3.6, c - 3.6), i == 3 ? Rgb{176, 184, 194} : look.border);
+      frames.push_back(f);
+    }
+  }
+  return Strip(frames);
+}
+
+// ---------------------------------------------------------------- tabs and panes
+
+constexpr int kTabW = 40, kTabH = 24;
+
+Image MakeTabs(const Theme& t) {
+  std::vector<Image> frames;
+  for (State s : {kNormal, kPressed, kDisabled, kHot, kFocused}) {
+    // Frame 1 draws the other tabs, frame 2 the current tab; 3 to 5 are disabled, hot and focused.
+    const bool current = s == kPressed || s == kFocused;
+    Rgb border = t.line, top = Rgb{233, 237, 242}, bottom = Rgb{223, 228, 235};
+    if (current) top = bottom = t.face;
+    if (s == kDisabled) border = t.lineLight, top = bottom = t.disabledFill;
+    if (s == kHot) border = t.lineHot, top = Rgb{246, 250, 255}, bottom = t.hotFill;
+    if (s == kFocused) border = t.accent;
+    Image f(kTabW, kTabH);
+    f.Paint(TopRounded(0, 0, kTabW, kTabH, 3), border, t.face);
+    f.PaintWith(TopRounded(1, 1, kTabW - 1, kTabH + 2, 2), VerticalRamp(top, bottom, kTabH), nullptr,
+                Box{0, 0, kTabW, kTabH});
+    if (current) {
+      const Shape outer = TopRounded(0, 0, kTabW, kTabH, 3);
+      f.Paint([outer](double x, double y) { return y < 3 && outer(x, y); }, t.accent);
+    }
+    frames.push_back(f);
+  }
+  return Strip(frames);
+}
+
+// The pane under the tabs (and the group box frame): a 1-pixel border around the face.
+Image MakePane(const Theme& t) {
+  Image f(16, 16, t.face);
+  f.FrameRect(0, 0, 16, 16, Rgb{182, 190, 200});
+  return f;
+}
+
+// ---------------------------------------------------------------- progress bar
+
+Image MakeProgress(const Theme& t) {
+  const int w = 16, h = 16;
+  Image empty = RoundedFace(w, h, 3, Look{Rgb{184, 192, 202}, t.track, Lighter(t.track, 0.4), t.text}, t.face);
+  Image bar = RoundedFace(w, h, 3, Look{t.accentDark, Lighter(t.accent, 0.3), t.accent, kWhite}, t.face);
+  bar.Paint(Rect(3, 2, w - 3, 3), Lighter(t.accent, 0.5));  // a soft highlight along the top
+  return Strip({empty, bar});
+}
+
+Image MakeProgressChunk(const Theme& t) {
+  Image f(10, 12);
+  f.VerticalGradient(0, 0, 8, 12, Lighter(t.accent, 0.3), t.accent);
+  return f;
+}
+
+// ---------------------------------------------------------------- combo box and status bar
+
+// Combo border and button in one: 1 normal, 2 pressed, 3 disabled, 4 hot or focused.
+Image MakeComboButton(const Theme& t) {
+  const int w = 20, h = t.comboHeight;
+  std::vector<Image> frames;
+  const Look looks[] = {{t.line, t.window, t.window, t.glyph},
+                        {t.accentDark, t.pressedFill, t.pressedFill, t.accentDark},
+                        {t.lineLight, Rgb{244, 245, 247}, Rgb{244, 245, 247}, t.lineLight},
+                        {t.accent, t.hotFill, t.hotFill, t.accent}};
+  for (const Look& look : looks) {
+    Image f(w, h, look.fillTop);
+    f.FrameRect(0, 0, w, h, look.border);
+    frames.push_back(f);
+  }
+  return Strip(frames);
+}
+
+// Frames 1 to 4: the drop-down chevron per combo state; frame 5: the status bar size grip.
+Image MakeExtraImages(const Theme& t) {
+  const int n = 12;
+  std::vector<Image> frames;
+  const Rgb fills[] = {t.window, t.pressedFill, Rgb{244, 245, 247}, t.hotFill};
+  const Rgb inks[] = {t.glyph, t.accentDark, Rgb{184, 190, 198}, t.accent};
+  for (int i = 0; i < 4; ++i) {
+    Image f(n, n);
+    f.Paint(Union(Segment(2.5, 4.5, 6, 8, 0.75), Segment(6, 8, 9.5, 4.5, 0.75)), inks[i], fills[i]);
+    frames.push_back(f);
+  }
+  Image grip(n, n);
+  for (int row = 0; row < 3; ++row)
+    for (int col = 0; col <= row; ++col) {
+      const int x = n - 3 - 3 * (row - col), y = n - 3 - 3 * (2 - row);
+      grip.FillRect(x, y + 3 * 0, x + 2, y + 2, t.shadow);
+    }
+  frames.push_back(grip);
+  return Strip(frames);
+}
+
+// 1 lowered, 2 raised, 3 flat panel: a hairline on top, separators at the right.
+Image MakeStatusBar(const Theme& t) {
+  const int w = 16, h = 22;
+  std::vector<Image> frames;
+  for (int kind = 0; kind < 3; ++kind) {
+    Image f(w, h, kind == 1 ? Lighter(t.face, 0.5) : t.face);
+    f.HorizontalLine(0, w, 0, t.lineLight);
+    if (kind < 2) f.VerticalLine(w - 1, 4, h - 4, kind == 0 ? t.lineLight : t.line);
+    frames.push_back(f);
+  }
+  return Strip(frames);
+}
+
+// ---------------------------------------------------------------- header and menus
+
+Image MakeHeader(const Theme& t) {
+  const int w = 24, h = 22;
+  std::vector<Image> frames;
+  for (State s : {kNormal, kHot, kPressed, kDisabled, kFocused}) {
+    // Frame 1 normal, 2 the column under the mouse, 3 pressed, 4 disabled, 5 focused.
+    Rgb top = kWhite, bottom = Rgb{243, 245, 248};
+    if (s == kHot) top = Rgb{246, 250, 255}, bottom = t.hotFill;
+    if (s == kPressed) top = bottom = t.pressedFill;
+    if (s == kDisabled) top = bottom = t.disabledFill;
+    Image f(w, h);
+    f.VerticalGradient(0, 0, w, h, top, bottom);
+    f.VerticalLine(w - 1, 4, h - 4, t.lineLight);
+    f.HorizontalLine(0, w, h - 1, s == kFocused ? t.accent : t.lineLight);
+    if (s == kFocused) f.HorizontalLine(0, w, h - 2, t.accent);
+    frames.push_back(f);
+  }
+  return Strip(frames);
+}
+
+constexpr int kMenuItemW = 24, kMenuItemH = 22, kMenuItemMargin = 4;
+
+// 1 normal (transparent), 2 separator, 3 disabled selection, 4 selected, 5 focused selection.
+Image MakeMenuItem(const Theme& t) {
+  const int w = kMenuItemW, h = kMenuItemH;
+  std::vector<Image> frames;
+  frames.emplace_back(w, h);
+  Image separator(w, h);
+  separator.HorizontalLine(kMenuItemMargin, w - kMenuItemMargin, h - 5, Rgb{222, 226, 232});
+  frames.push_back(separator);
+  frames.push_back(
+      RoundedFace(w, h, 3, Look{Rgb{214, 218, 224}, Rgb{238, 240, 243}, Rgb{238, 240, 243}, t.text}, t.menu));
+  frames.push_back(RoundedFace(w, h, 3, Look{Rgb{164, 198, 240}, t.hilight, t.hilight, t.text}, t.menu));
+  frames.push_back(RoundedFace(w, h, 3, Look{t.accent, t.hilight, t.hilight, t.text}, t.menu));
+  return Strip(frames);
+}
+
+Image MakeMenuBackground(const Theme& t) {
+  Image f(16, 16, t.menu);
+  f.FrameRect(0, 0, 16, 16, Rgb{168, 178, 190});
+  return f;
+}
+
+// ---------------------------------------------------------------- scroll bars
+
+enum class Arrow { kLeft, kRight, kUp, kDown };
+
+Shape ArrowShape(Arrow a, double cx, double cy, double size) {
+  const double l = size, s = size / 2;  // base length and depth of the triangle
+  switch (a) {
+    case Arrow::kUp:
+      return Polygon({{cx - l / 2, cy + s / 2}, {cx + l / 2, cy + s / 2}, {cx, cy - s / 2}});
+    case Arrow::kDown:
+      return Polygon({{cx - l / 2, cy - s / 2}, {cx + l / 2, cy - s / 2}, {cx, cy + s / 2}});
+    case Arrow::kLeft:
+      return Polygon({{cx + s / 2, cy - l / 2}, {cx + s / 2, cy + l / 2}, {cx - s / 2, cy}});
+    case Arrow::kRight:
+      return Polygon({{cx - s / 2, cy - l / 2}, {cx - s / 2, cy + l / 2}, {cx + s / 2, cy}});
+  }
+  return Rect(0, 0, 0, 0);
+}
+
+// The thumb pill across the bar: thin when resting, wider when hot or pressed.
+double ThumbInset(const Theme& t, int state) {
+  return state == 0 ? t.scrollSize * 0.3 : t.scrollSize * 0.24;
+}
+Rgb ThumbColour(const Theme& t, int state) {
+  return state == 0 ? t.thumb : state == 1 ? Darker(t.thumb, 0.32) : Darker(t.thumb, 0.14);
+}
+
+// 23 frames: left, right, up, down arrows (normal, pressed, disabled, hot each), horizontal
+// grip (normal, pressed, hot), vertical grip (the same), and the corner between two bars.
+Image MakeScrollArrows(const Theme& t) {
+  const int n = t.scrollSize;
+  std::vector<Image> frames;
+  for (Arrow a : {Arrow::kLeft, Arrow::kRight, Arrow::kUp, Arrow::kDown}) {
+    for (State s : {kNormal, kPressed, kDisabled, kHot}) {
+      Rgb fill = t.track, ink = t.glyph;
+      if (s == kPressed) fill = Rgb{196, 208, 224}, ink = t.accentDark;
+      if (s == kDisabled) ink = Rgb{196, 201, 208};
+      if (s == kHot) fill = Rgb{220, 227, 236}, ink = Darker(t.glyph, 0.3);
+      Image f(n, n, fill);
+      f.Paint(ArrowShape(a, n / 2.0, n / 2.0, n * 0.47), ink);
+      frames.push_back(f);
+    }
+  }
+  for (bool vertical : {false, true}) {
+    for (int state : {0, 1, 2}) {  // normal, pressed, hot: three short lines across the pill
+      Image f(n, n);
+      const Rgb ink = Lighter(ThumbColour(t, state), 0.45);
+      const int c = n / 2, inset = static_cast<int>(std::ceil(ThumbInset(t, state))) + 1;
+      for (int k = -1; k <= 1; ++k) {
+        if (vertical)
+          f.HorizontalLine(inset, n - inset, c + 2 * k, ink);
+        else
+          f.VerticalLine(c + 2 * k, inset, n - inset, ink);
+      }
+      frames.push_back(f);
+    }
+  }
+  frames.emplace_back(n, n, t.track);
+  return Strip(frames);
+}
+
+// Tracks: 1 enabled, 2 pressed, 3 disabled, 4 hot.
+Image MakeScrollTrack(const Theme& t, bool vertical) {
+  std::vector<Image> frames;
+  for (Rgb fill : {t.track, Darker(t.track, 0.06), Lighter(t.track, 0.45), Darker(t.track, 0.03)})
+    frames.emplace_back(vertical ? t.scrollSize : 8, vertical ? 8 : t.scrollSize, fill);
+  return Strip(frames);
+}
+
+constexpr int kThumbLength = 24, kThumbCap = 6;
+
+// Thumbs: 1 normal, 2 pressed, 3 hot; drawn over the enabled track.
+Image MakeScrollThumb(const Theme& t, bool vertical) {
+  const int n = t.scrollSize;
+  std::vector<Image> frames;
+  for (int state : {0, 1, 2}) {
+    const double inset = ThumbInset(t, state);
+    const double r = (n - 2 * inset) / 2;
+    Image f(n, kThumbLength);
+    f.Paint(RoundRect(inset, 1, n - inset, kThumbLength - 1, r), ThumbColour(t, state), t.track);
+    frames.push_back(vertical ? f : f.Transposed());
+  }
+  return Strip(frames);
+}
+
+// ---------------------------------------------------------------- track bar thumbs and spin buttons
+
+// Five frames; the track bar draws frame 2, so it is the resting look: 1 pressed, 2 normal,
+// 3 disabled, 4 hot, 5 focused.
+Image MakeTrackThumb(const Theme& t, bool lying) {
+  const int w = 11, h = 20;
+  std::vector<Image> frames;
+  const Look looks[] = {{t.accentDark, t.accentDark, t.accentDark, kWhite},
+                        {t.accentDark, Lighter(t.accent, 0.15), t.accent, kWhite},
+                        {Rgb{170, 178, 190}, Rgb{200, 206, 214}, Rgb{192, 199, 208}, kWhite},
+                        {t.accent, Lighter(t.accent, 0.4), Lighter(t.accent, 0.2), kWhite},
+                        {Darker(t.accentDark, 0.3), Lighter(t.accent, 0.15), t.accent, kWhite}};
+  for (const Look& look : looks) {
+    Image f(w, h, look.border);
+    f.VerticalGradient(1, 1, w - 1, h - 1, look.fillTop, look.fillBottom);
+    // Corner pixels are keyed out so the thumb reads as rounded even when stretched.
+    for (int x : {0, w - 1})
+      for (int y : {0, h - 1}) f.Set(x, y, kMagenta);
+    frames.push_back(lying ? f.Transposed() : f);
+  }
+  return Strip(frames);
+}
+
+// Spin buttons: 1 to 4 the first arrow (normal, pressed, disabled, hot), 5 to 8 the second.
+Image MakeSpin(const Theme& t, bool horizontal) {
+  const int w = horizontal ? 10 : 16, h = horizontal ? 16 : 10;
+  std::vector<Image> frames;
+  for (bool second : {false, true}) {
+    for (State s : {kNormal, kPressed, kDisabled, kHot}) {
+      Rgb fill = Rgb{247, 248, 250}, border = t.line;
+      if (s == kPressed) fill = t.pressedFill, border = t.accentDark;
+      if (s == kDisabled) fill = Rgb{242, 243, 245}, border = t.lineLight;
+      if (s == kHot) fill = t.hotFill, border = t.lineHot;
+      Image f(w, h, fill);
+      f.FrameRect(0, 0, w, h, border);
+      // The second arrow shares the line between the two.
+      if (second && horizontal) f.VerticalLine(0, 1, h - 1, fill);
+      if (second && !horizontal) f.HorizontalLine(1, w - 1, 0, fill);
+      frames.push_back(f);
+    }
+  }
+  return Strip(frames);
+}
+
+Image MakeSpinGlyphs(const Theme& t, bool horizontal) {
+  const int w = horizontal ? 6 : 9, h = horizontal ? 9 : 6;
+  std::vector<Image> frames;
+  const Arrow arrows[2] = {horizontal ? Arrow::kLeft : Arrow::kUp, horizontal ? Arrow::kRight : Arrow::kDown};
+  for (Arrow a : arrows) {
+    for (State s : {kNormal, kPressed, kDisabled, kHot}) {
+      Rgb fill = Rgb{247, 248, 250}, ink = t.glyph;
+      if (s == kPressed) fill = t.pressedFill, ink = t.accentDark;
+      if (s == kDisabled) fill = Rgb{242, 243, 245}, ink = Rgb{186, 192, 200};
+      if (s == kHot) fill = t.hotFill, ink = t.accent;
+      Image f(w, h);
+      f.Paint(ArrowShape(a, w / 2.0, h / 2.0, 7), ink, fill);
+      frames.push_back(f);
+    }
+  }
+  return Strip(frames);
+}
+
+// ---------------------------------------------------------------- description
+
+struct Section {
+  std::string name;
+  std::vector<std::pair<std::string, std::string>> keys;
+  std::string comment;
+};
+
+std::string ColourText(Rgb c) {
+  return FormatText("%d %d %d", c.r, c.g, c.b);
+}
+
+int ButtonX(const Theme& t, int index) {  // index 0 = close, 1 = maximize/restore, 2 = minimize
+  return t.captionButtonInset + (index + 1) * t.captionButtonWidth + index * t.captionButtonGap;
+}
+
+}  // namespace
+
+std::vector<Picture> MakeSkinPictures(const Theme& t) {
+  const Borders borders = MakeBorders(t);
+  const Image pane = MakePane(t);
+  std::vector<Picture> pictures = {
+      {"buttons.bmp", MakeButtons(t)},
+      {"checkbox.bmp", MakeCheckBox(t)},
+      {"radiobutton.bmp", MakeRadioButton(t)},
+      {"progress.bmp", MakeProgress(t)},
+      {"progresschunk.bmp", MakeProgressChunk(t)},
+      {"tab.bmp", MakeTabs(t)},
+      {"tabsheet.bmp", pane},
+      {"comboboxbtn.bmp", MakeComboButton(t)},
+      {"statusbar.bmp", MakeStatusBar(t)},
+      {"header.bmp", MakeHeader(t)},
+      {"scrollbararrow.bmp", MakeScrollArrows(t)},
+      {"scrollbarhthumb.bmp", MakeScrollThumb(t, false)},
+      {"scrollbarvthumb.bmp", MakeScrollThumb(t, true)},
+      {"scrollbarhbar.bmp", MakeScrollTrack(t, false)},
+      {"scrollbarvbar.bmp", MakeScrollTrack(t, true)},
+      {"menubackground.bmp", MakeMenuBackground(t)},
+      {"menuitem.bmp", MakeMenuItem(t)},
+      {"extraimages.bmp", MakeExtraImages(t)},
+      {"trackthumbh.bmp", MakeTrackThumb(t, false)},
+      {"trackbot.bmp", MakeTrackThumb(t, true)},
+      {"mdibutton.bmp", MakeMdiButtons(t)},
+      {"spin.bmp", MakeSpin(t, false)},
+      {"spinarrow.bmp", MakeSpinGlyphs(t, false)},
+      {"spinh.bmp", MakeSpin(t, true)},
+      {"spinharrow.bmp", MakeSpinGlyphs(t, true)},
+      {"closebutton.bmp", MakeCaptionButton(t, CaptionGlyph::kClose)},
+      {"maxbutton.bmp", MakeCaptionButton(t, CaptionGlyph::kMaximize)},
+      {"minbutton.bmp", MakeCaptionButton(t, CaptionGlyph::kMinimize)},
+      {"restrorebutton.bmp", MakeCaptionButton(t, CaptionGlyph::kRestore)},
+      {"frameleft.bmp", borders.left},
+      {"frameright.bmp", borders.right},
+      {"frametop.bmp", borders.top},
+      {"framebottom.bmp", borders.bottom},
+      {"mincaption.bmp", MakeMenuBar(t)},
+  };
+  return pictures;
+}
+
+std::string MakeDescription(const Theme& t) {
+  const std::string n = std::to_string(t.frameWidth);
+  auto margins = [](int l, int top, int r, int b) {
+    return std::vector<std::pair<std::string, std::string>>{{"LeftWidth", std::to_string(l)},
+                                                            {"TopHeight", std::to_string(top)},
+                                                            {"RightWidth", std::to_string(r)},
+                                                            {"BottomHeight", std::to_string(b)}};
+  };
+  auto with = [](std::vector<std::pair<std::string, std::string>> a,
+                 std::vector<std::pair<std::string, std::string>> b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
+  const std::string caption = std::to_string(t.captionHeight);
+  const std::string buttonTop = std::to_string(CaptionButtonTop(t));
+  const int iconSize = 16;
+
+  std::vector<Section> sections;
+  sections.push_back({"TitlebarSkin", {{"SkinName", "Corvana Light"}}, ""});
+
+  std::vector<std::pair<std::string, std::string>> personality;
+  for (const char* side : {"Left", "Right"}) {
+    const std::string s = side;
+    personality.insert(personality.end(), {{s, s == "Left" ? "frameleft.bmp" : "frameright.bmp"},
+                                           {s + "TopHeight", caption},
+                                           {s + "BotHeight", n},
+                                           {s + "Frame", "2"},
+                                           {s + "Stretch", "1"},
+                                           {s + "Trans", "1"}});
+  }
+  for (const char* side : {"Top", "Bottom"}) {
+    const std::string s = side;
+    personality.insert(personality.end(), {{s, s == "Top" ? "frametop.bmp" : "framebottom.bmp"},
+                                           {s + "TopHeight", "0"},
+                                           {s + "BotHeight", "0"},
+                                           {s + "Frame", "2"},
+                                           {s + "Stretch", "1"},
+                                           {s + "Trans", "0"}});
+  }
+  personality.insert(personality.end(), {{"TextBack", "frametop.bmp"},
+                                         {"TextShift", std::to_string(t.titleShift)},
+                                         {"TextShiftVert", "0"},
+                                         {"TextRightClip", std::to_string(ButtonX(t, 2) + 6)},
+                                         {"TextAlignment", "0"},
+                                         {"Textbackground", "0"},
+                                         {"TXTBackleft", "0"},
+                                         {"TXTBackRight", "0"},
+                                         {"ActiveTextR", std::to_string(t.titleText.r)},
+                                         {"ActiveTextG", std::to_string(t.titleText.g)},
+                                         {"ActiveTextB", std::to_string(t.titleText.b)},
+                                         {"InActiveTextR", std::to_string(t.titleTextInactive.r)},
+                                         {"InActiveTextG", std::to_string(t.titleTextInactive.g)},
+                                         {"InActiveTextB", std::to_string(t.titleTextInactive.b)},
+                                         {"menuBar", "mincaption.bmp"},
+                                         {"TileMenu", "1"},
+                                         {"TileLeftMenu", "2"},
+                                         {"TileRightMenu", "2"}});
+  sections.push_back({"Personality", personality,
+                      "Borders: rounded top corners keyed out in magenta, so the window region rounds them.\r\n"
+                      "; The title sits straight on the caption band: TextBack names the band itself."});
+  sections.push_back({"Fonts", {{"FontHeight", "14"}}, ""});
+  sections.push_back({"Colours",
+                      {{"WindowText", ColourText(t.text)},
+                       {"TitleTextActive", ColourText(t.titleText)},
+                       {"TitleTextNoActive", ColourText(t.titleTextInactive)},
+                       {"ButtonFace", ColourText(t.face)},
+                       {"ButtonText", ColourText(t.text)},
+                       {"ButtonHilight", ColourText(t.accentLight)},
+                       {"Buttonlight", ColourText(Lighter(t.face, 0.6))},
+                       {"ButtonShadow", ColourText(t.shadow)},
+                       {"ButtonDkShadow", ColourText(t.dkShadow)},
+                       {"HilightText", ColourText(t.text)},
+                       {"Hilight", ColourText(t.hilight)},
+                       {"Menubar", ColourText(t.face)},
+                       {"MenuBarText", ColourText(t.text)},
+                       {"MenuText", ColourText(t.text)},
+                       {"Menu", ColourText(t.menu)},
+                       {"Scrollbar", ColourText(t.track)}},
+                      "Selections are a light blue with dark text; ButtonHilight frames a hot menu-bar item."});
+  sections.push_back({"Buttons",
+                      with(margins(kButtonMargin, kButtonMargin, kButtonMargin, kButtonMargin),
+                           {{"Bitmap", "buttons.bmp"},
+                            {"Trans", "1"},
+                            {"Tile", "0"},
+                            {"CheckButton", "checkbox.bmp"},
+                            {"CheckButtonFrame", "12"},
+                            {"RadioButton", "radiobutton.bmp"},
+                            {"RadioButtonFrame", "8"},
+                            {"NormalColour2", ColourText(t.text)},
+                            {"MouseOverColour2", ColourText(t.text)},
+                            {"PressedColour2", ColourText(t.text)}}),
+                      "Frames: 1 normal, 2 pressed, 3 disabled, 4 hot, 5 focused or default."});
+
+  // Caption buttons at the right: close, then maximize or restore, then minimize; the window
+  // icon at the left opens the system menu.
+  auto captionButton = [&](const std::string& name, const std::string& action, int index, const std::string& vis,
+                           const std::string& vis1, const std::string& image) {
+    std::vector<std::pair<std::string, std::string>> keys = {{"Action", action},
+                                                             {"Align", "1"},
+                                                             {"Xcoord", std::to_string(ButtonX(t, index))},
+                                                             {"Ycoord", buttonTop},
+                                                             {"Visibility", vis}};
+    if (!vis1.empty()) keys.push_back({"Visibility1", vis1});
+    keys.push_back({"ButtonImage", image});
+    keys.push_back({"frame", "4"});
+    sections.push_back({name, keys, ""});
+  };
+  captionButton("ButtonClose", "0", 0, "0", "", "closebutton.bmp");
+  sections.back().comment = "Caption buttons, frames: 1 normal, 2 pressed, 3 hot, 4 inactive window or disabled.";
+  captionButton("ButtonMaximize", "1", 1, "6", "2", "maxbutton.bmp");
+  captionButton("ButtonRestore", "1", 1, "6", "1", "restrorebutton.bmp");
+  captionButton("ButtonMinimize", "2", 2, "6", "", "minbutton.bmp");
+  sections.push_back({"ButtonSysMenu",
+                      {{"Action", "3"},
+                       {"Align", "0"},
+                       {"Xcoord", std::to_string(t.iconLeft)},
+                       {"Ycoord", std::to_string((t.captionHeight - iconSize) / 2)},
+                       {"Visibility", "0"}},
+                      "The window icon; its picture is the program's own icon."});
+  sections.push_back(
+      {"MDICONTROLS", {{"Image", "mdibutton.bmp"}}, "Minimize, restore, close of a maximized MDI child."});
+
+  auto object = [&](const std::string& name, const std::string& image, int frames,
+                    std::vector<std::pair<std::string, std::string>> more, const std::string& comment = "") {
+    std::vector<std::pair<std::string, std::string>> keys = {{"Image", image}};
+    if (frames > 0) keys.push_back({"Frame", std::to_string(frames)});
+    keys.insert(keys.end(), more.begin(), more.end());
+    sections.push_back({name, keys, comment});
+  };
+  sections.push_back(
+      {"Progress",
+       with({{"Bitmap", "progress.bmp"}, {"Style", "0"}, {"Trans", "1"}, {"Tile", "0"}}, margins(3, 3, 3, 3)),
+       "Frames: 1 empty track, 2 filled bar."});
+  object("Progress.Chunk", "progresschunk.bmp", 1, {{"Tile", "1"}, {"Trans", "1"}});
+  object("GroupBoxEdge", "tabsheet.bmp", 2, with({{"Trans", "0"}}, margins(1, 1, 1, 1)),
+         "Group boxes are drawn with a rounded line; these two keep the description complete.");
+  object("GroupBox", "tabsheet.bmp", 0, with({{"Trans", "0"}}, margins(4, 4, 4, 4)));
+  sections.back().keys.insert(
+      sections.back().keys.end(),
+      {{"BackgroundAlignment", "0"}, {"BackgroundLeftShift", "0"}, {"BackgroundRightShift", "0"}});
+  object("Tabs", "tab.bmp", 5,
+         with({{"Border", "tabsheet.bmp"},
+               {"Style", "0"},
+               {"Trans", "1"},
+               {"Tile", "0"},
+               {"NormalColour2", ColourText(t.textSoft)},
+               {"MouseOverColour2", ColourText(t.text)}},
+              margins(4, 4, 4, 1)),
+         "Frames: 1 other tabs, 2 current tab, 3 disabled, 4 hot, 5 focused.");
+  object("Tab.Pane", "tabsheet.bmp", 1, with({{"Trans", "0"}, {"Tile", "0"}}, margins(4, 4, 4, 4)));
+  object("StatusBarEdges", "statusbar.bmp", 3,
+         with({{"Trans", "0"}, {"Tile", "0"}, {"NormalColour2", ColourText(t.text)}}, margins(1, 4, 2, 4)),
+         "Frames: 1 lowered, 2 raised, 3 flat panel.");
+  object("ToolBars", "buttons.bmp", 5, with({{"Trans", "1"}, {"Tile", "0"}}, margins(4, 4, 4, 4)));
+  object("ComboButton", "comboboxbtn.bmp", 4,
+         with({{"Style", "0"}, {"Trans", "1"}, {"Tile", "0"}}, margins(2, 2, 2, 2)),
+         "One picture for the combo box border and its button: 1 normal, 2 pressed, 3 disabled, 4 hot or focused.");
+  object("SunkEdge", "comboboxbtn.bmp", 4, with({{"Trans", "0"}, {"Tile", "0"}}, margins(2, 2, 2, 2)));
+  object("ExtraImages", "extraimages.bmp", 5, {{"Trans", "1"}},
+         "Frames 1 to 4: the drop-down arrow per combo state; 5: the size grip.");
+  object("Headerbar", "header.bmp", 5,
+         with({{"Trans", "0"}, {"Tile", "0"}, {"NormalColour2", ColourText(t.text)}}, margins(2, 2, 2, 2)),
+         "Frames: 1 normal, 2 column under the mouse, 3 pressed, 4 disabled, 5 focused.");
+  object("MenuItem", "menuitem.bmp", 5,
+         with({{"Trans", "1"}, {"Tile", "0"}},
+              margins(kMenuItemMargin, kMenuItemMargin, kMenuItemMargin, kMenuItemMargin)),
+         "Frames: 1 normal, 2 separator, 3 disabled selection, 4 selected, 5 focused selection.");
+  object("MenuBackground", "menubackground.bmp", 1, with({{"Trans", "0"}, {"Tile", "0"}}, margins(3, 3, 3, 3)));
+  object("Scrollbar", "scrollbararrow.bmp", 23, {{"Trans", "1"}},
+         "Arrows left 1, right 5, up 9, down 13 (+1 pressed, +2 disabled, +3 hot); grips 17 and 20 (+1 pressed, +2 "
+         "hot); 23 the corner.");
+  object("HorzScroll", "scrollbarhbar.bmp", 4, with({{"Trans", "0"}, {"Tile", "0"}}, margins(0, 0, 0, 0)),
+         "Tracks: 1 enabled, 2 pressed, 3 disabled, 4 hot. Thumbs: 1 normal, 2 pressed, 3 hot.");
+  object("VertScroll", "scrollbarvbar.bmp", 4, with({{"Trans", "0"}, {"Tile", "0"}}, margins(0, 0, 0, 0)));
+  object("HorzScrollThumb", "scrollbarhthumb.bmp", 0,
+         with({{"FrameCount", "3"}, {"Trans", "1"}, {"Tile", "0"}}, margins(kThumbCap, 0, kThumbCap, 0)));
+  object("VertScrollThumb", "scrollbarvthumb.bmp", 0,
+         with({{"FrameCount", "3"}, {"Trans", "1"}, {"Tile", "0"}}, margins(0, kThumbCap, 0, kThumbCap)));
+  const char* thumbComment =
+      "Track bar thumbs: frame 2 is the one drawn (1 pressed, 2 normal, 3 disabled, 4 hot, 5 focused);\r\n"
+      "; upright thumbs for horizontal bars, lying thumbs for vertical bars.";
+  object("Trackbar.ThumbHorz", "trackthumbh.bmp", 5, {{"Trans", "1"}}, thumbComment);
+  object("Trackbar.ThumbVert", "trackbot.bmp", 5, {{"Trans", "1"}});
+  object("Trackbar.ThumbLeft", "trackbot.bmp", 5, {{"Trans", "1"}});
+  object("Trackbar.ThumbRight", "trackbot.bmp", 5, {{"Trans", "1"}});
+  object("Trackbar.ThumbUp", "trackthumbh.bmp", 5, {{"Trans", "1"}});
+  object("Trackbar.ThumbDown", "trackthumbh.bmp", 5, {{"Trans", "1"}});
+  object("UpDown.Horz", "spinh.bmp", 8, {{"GlyphImage", "spinharrow.bmp"}, {"Trans", "0"}, {"Tile", "0"}},
+         "Spin buttons: 1 to 4 first arrow, 5 to 8 second arrow (normal, pressed, disabled, hot).");
+  object("UpDown.Vert", "spin.bmp", 8, {{"GlyphImage", "spinarrow.bmp"}, {"Trans", "0"}, {"Tile", "0"}});
+
+  std::ostringstream out;
+  out << "; Corvana Light: the default skin of Corvana, drawn by skingen.\r\n"
+         "; Colours are red green blue; pictures are strips of equal frames.\r\n";
+  for (const Section& s : sections) {
+    out << "\r\n";
+    if (!s.comment.empty()) out << "; " << s.comment << "\r\n";
+    out << "[" << s.name << "]\r\n";
+    for (const auto& [key, value] : s.keys) out << key << "=" << value << "\r\n";
+  }
+  const std::string text = out.str();
+  for (char c : text)
+    if (static_cast<unsigned char>(c) > 127) throw Exception("the skin description must be ASCII");
+  return text;
+}

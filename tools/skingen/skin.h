@@ -1,0 +1,74 @@
+// The default skin: its colours and sizes in one place, the pictures drawn from them and the description text.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "raster.h"
+
+// Every colour and size of the default skin. The pictures and the description are made from
+// these values only, so a change here changes the whole look consistently.
+struct Theme {
+  // Faces and text.
+  Rgb face{240, 243, 247};    // window and button face
+  Rgb window{255, 255, 255};  // edit and list background
+  Rgb text{30, 36, 44};       // ordinary text
+  Rgb textSoft{78, 88, 100};  // inactive tab text
+  Rgb disabledText{150, 158, 168};
+  // The blue of the caption band and the accent of focus and selection.
+  Rgb captionTop{82, 142, 214};
+  Rgb captionBottom{58, 113, 188};
+  Rgb captionLine{40, 86, 148};  // the 1-pixel window outline while active
+  Rgb accent{38, 110, 200};
+  Rgb accentDark{24, 78, 150};
+  Rgb accentLight{140, 182, 232};
+  // The inactive caption band and outline.
+  Rgb inactiveTop{230, 234, 240};
+  Rgb inactiveBottom{218, 224, 232};
+  Rgb inactiveLine{158, 168, 180};
+  Rgb titleText{255, 255, 255};
+  Rgb titleTextInactive{92, 104, 118};
+  // Control outlines and fills.
+  Rgb line{164, 174, 186};  // control borders
+  Rgb lineHot{120, 162, 216};
+  Rgb lineLight{206, 212, 220};  // disabled borders, separators
+  Rgb shadow{146, 156, 168};     // "ButtonShadow": flat frames and disabled text
+  Rgb dkShadow{92, 102, 116};
+  Rgb hotFill{232, 241, 252};
+  Rgb pressedFill{208, 224, 244};
+  Rgb disabledFill{236, 238, 241};
+  Rgb track{232, 236, 241};  // scroll tracks and empty progress
+  Rgb thumb{178, 188, 200};
+  Rgb close{214, 52, 60};  // the close button when hot
+  Rgb menu{252, 252, 253};
+  Rgb hilight{210, 228, 250};  // selected menu items
+  Rgb glyph{72, 82, 96};       // arrows on light faces
+
+  // Sizes in pixels.
+  int captionHeight = 30;
+  int frameWidth = 4;  // left, right and bottom borders; also the corner radius
+  int captionButtonWidth = 30;
+  int captionButtonHeight = 22;
+  int captionButtonGap = 2;
+  int captionButtonInset = 5;  // from the window's right edge to the close button
+  int iconLeft = 8;            // where the program draws the window icon
+  int titleShift = 26;         // title text offset from the left border, past the icon
+  int scrollSize = 17;         // at least the platform's arrow size
+  int checkSize = 13;
+  int comboHeight = 21;
+  int mdiButtonWidth = 16, mdiButtonHeight = 14;
+};
+
+struct Picture {
+  std::string name;  // the archive entry name
+  Image image;
+};
+
+// The 34 pictures of the skin, in the order of the archive.
+std::vector<Picture> MakeSkinPictures(const Theme& theme);
+
+// The description text (ASCII, CR LF lines).
+std::string MakeDescription(const Theme& theme);
+
+// The entry name of the description.
+inline constexpr const char* kDescriptionName = "corvana.ini";
