@@ -122,16 +122,19 @@ void Image::PaintWith(const Shape& shape, const ColourAt& colour, const ColourAt
       if (cover == 0) continue;
       const Rgb c = colour(x, y);
       Rgb& px = FPixels[Index(x, y)];
-      if (px == kMagenta) {
-        if (matte)
-          px = Mix(matte(x, y), c, cover);
-        else if (cover >= 0.5)
-          px = c;
-      } else {
-        px = Mix(px, c, cover);
-      }
-      // A blend that lands on the key colour by chance must not turn transparent.
-      if (px == kMagenta && !(c == kMagenta)) px.g = 1;
+      Rgb painted;
+      if (!(px == kMagenta))
+        painted = Mix(px, c, cover);
+      else if (matte)
+        painted = Mix(matte(x, y), c, cover);
+      else if (cover >= 0.5)
+        painted = c;
+      else
+        continue;  // barely touched: stays transparent
+      // A blend that lands on (or next to) the key colour by chance must not turn transparent:
+      // the window region keys out near neighbours of magenta too.
+      if (painted.r >= 250 && painted.b >= 250 && painted.g <= 5 && !(c == kMagenta)) painted.g = 6;
+      px = painted;
     }
   }
 }

@@ -16,9 +16,9 @@ struct Theme {
   Rgb textSoft{78, 88, 100};  // inactive tab text
   Rgb disabledText{150, 158, 168};
   // The blue of the caption band and the accent of focus and selection.
-  Rgb captionTop{82, 142, 214};
-  Rgb captionBottom{58, 113, 188};
-  Rgb captionLine{40, 86, 148};  // the 1-pixel window outline while active
+  Rgb captionTop{64, 118, 192};
+  Rgb captionBottom{46, 94, 168};
+  Rgb captionLine{34, 74, 134};  // the 1-pixel window outline while active
   Rgb accent{38, 110, 200};
   Rgb accentDark{24, 78, 150};
   Rgb accentLight{140, 182, 232};
@@ -27,7 +27,7 @@ struct Theme {
   Rgb inactiveBottom{218, 224, 232};
   Rgb inactiveLine{158, 168, 180};
   Rgb titleText{255, 255, 255};
-  Rgb titleTextInactive{92, 104, 118};
+  Rgb titleTextInactive{84, 96, 110};
   // Control outlines and fills.
   Rgb line{164, 174, 186};  // control borders
   Rgb lineHot{120, 162, 216};
