@@ -16,4 +16,6 @@
 
 #include <winsock2.h>
 #include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
 #include <shellapi.h>

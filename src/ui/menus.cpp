@@ -1,0 +1,361 @@
+// Menu items, menus, the form's main menu and popup menus.
+#include "ui/menus.h"
+
+#include <algorithm>
+#include <set>
+
+#include "ui/form.h"
+
+namespace {
+
+// Command identifiers in use; a freed one is given out again.
+std::set<UINT>& UsedCommands() {
+  static std::set<UINT> used;
+  return used;
+}
+
+UINT AllocateCommand() {
+  auto& used = UsedCommands();
+  UINT id = 1;
+  for (const UINT u : used) {
+    if (u != id) break;
+    ++id;
+  }
+  used.insert(id);
+  return id;
+}
+
+void ReleaseCommand(UINT id) { UsedCommands().erase(id); }
+
+}  // namespace
+
+std::wstring ShortCutToText(TShortCut shortcut) {
+  std::wstring text;
+  if (shortcut & scCtrl) text += L"Ctrl+";
+  if (shortcut & scShift) text += L"Shift+";
+  if (shortcut & scAlt) text += L"Alt+";
+  const UINT key = shortcut & 0xFF;
+  if (key == 0) return std::wstring();
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) {
+    text += static_cast<wchar_t>(key);
+  } else if (key >= VK_F1 && key <= VK_F24) {
+    text += L"F" + std::to_wstring(key - VK_F1 + 1);
+  } else {
+    wchar_t name[64]{};
+    const LONG scan = static_cast<LONG>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    if (GetKeyNameTextW(scan, name, 64) > 0) text += name;
+    else text += L"?";
+  }
+  return text;
+}
+
+const TClassInfo& TMenuItem::StaticClassInfo() {
+  static const TClassInfo info(
+      "TMenuItem", &TComponent::StaticClassInfo(),
+      {
+          props::Wide<TMenuItem>("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption),
+          props::Boolean<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
+          props::Boolean<TMenuItem>("Default", &TMenuItem::Default, &TMenuItem::SetDefault),
+          props::Boolean<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled),
+          props::Wide<TMenuItem>("Hint", &TMenuItem::Hint, &TMenuItem::SetHint),
+          props::Integer<TMenuItem>("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex),
+          props::Integer<TMenuItem>("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut),
+          props::Boolean<TMenuItem>("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible),
+          props::Event<TMenuItem>("OnClick", &TMenuItem::OnClick),
+      },
+      [](TComponent* owner) { return new TMenuItem(owner); });
+  return info;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FCommand(AllocateCommand()) {}
+
+TMenuItem::~TMenuItem() { ReleaseCommand(FCommand); }
+
+void TMenuItem::BeforeDestruction() {
+  if (FParent) FParent->Remove(this);
+  while (!FItems.empty()) {
+    TMenuItem* child = FItems.back();
+    FItems.pop_back();
+    child->FParent = nullptr;
+    child->Free();
+  }
+  TComponent::BeforeDestruction();
+}
+
+void TMenuItem::Changed() {
+  if (TMenu* menu = GetParentMenu(); menu && !menu->IsLoading() && !menu->IsDestroying()) menu->MenuChanged();
+}
+
+void TMenuItem::SetCaption(const std::wstring& caption) {
+  if (caption == FCaption) return;
+  FCaption = caption;
+  Changed();
+}
+
+void TMenuItem::SetChecked(bool value) {
+  if (value == FChecked) return;
+  FChecked = value;
+  Changed();
+}
+
+void TMenuItem::SetDefault(bool value) {
+  if (value == FDefault) return;
+  FDefault = value;
+  Changed();
+}
+
+void TMenuItem::SetEnabled(bool value) {
+  if (value == FEnabled) return;
+  FEnabled = value;
+  Changed();
+}
+
+void TMenuItem::SetVisible(bool value) {
+  if (value == FVisible) return;
+  FVisible = value;
+  Changed();
+}
+
+void TMenuItem::SetImageIndex(int index) {
+  if (index == FImageIndex) return;
+  FImageIndex = index;
+  Changed();
+}
+
+void TMenuItem::SetShortCut(int shortcut) {
+  if (shortcut == FShortCut) return;
+  FShortCut = shortcut;
+  Changed();
+}
+
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+  if (!item || item == this) return;
+  if (item->FParent) item->FParent->Remove(item);
+  index = std::clamp(index, 0, Count());
+  FItems.insert(FItems.begin() + index, item);
+  item->FParent = this;
+  Changed();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+  const auto it = std::find(FItems.begin(), FItems.end(), item);
+  if (it == FItems.end()) return;
+  FItems.erase(it);
+  item->FParent = nullptr;
+  Changed();
+}
+
+void TMenuItem::Delete(int index) { Remove(Items(index)); }
+
+void TMenuItem::Clear() {
+  while (!FItems.empty()) {
+    TMenuItem* child = FItems.back();
+    Remove(child);
+    child->Free();
+  }
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+  const auto it = std::find(FItems.begin(), FItems.end(), item);
+  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+}
+
+int TMenuItem::MenuIndex() const { return FParent ? FParent->IndexOf(this) : -1; }
+
+TMenu* TMenuItem::GetParentMenu() const {
+  const TMenuItem* root = this;
+  while (root->FParent) root = root->FParent;
+  return dynamic_cast<TMenu*>(root->Owner()) && static_cast<TMenu*>(root->Owner())->Items() == root
+             ? static_cast<TMenu*>(root->Owner())
+             : nullptr;
+}
+
+HMENU TMenuItem::Handle() {
+  if (!FHandle) {
+    if (TMenu* menu = GetParentMenu()) menu->Handle();
+  }
+  return FHandle;
+}
+
+TMenuItem* TMenuItem::FindCommand(UINT command) {
+  if (FCommand == command && FParent) return this;
+  for (TMenuItem* child : FItems) {
+    if (TMenuItem* found = child->FindCommand(command)) return found;
+  }
+  return nullptr;
+}
+
+TMenuItem* TMenuItem::FindHandle(HMENU menu) {
+  if (menu && FHandle == menu) return this;
+  for (TMenuItem* child : FItems) {
+    if (TMenuItem* found = child->FindHandle(menu)) return found;
+  }
+  return nullptr;
+}
+
+void TMenuItem::Click() {
+  if (FEnabled && OnClick) OnClick(this);
+}
+
+void TMenuItem::Build(HMENU into, bool ownerDraw) {
+  UINT position = 0;
+  for (TMenuItem* child : FItems) {
+    if (!child->FVisible) continue;
+    std::wstring text = child->FCaption;
+    if (child->FShortCut) text += L"\t" + ShortCutToText(static_cast<TShortCut>(child->FShortCut));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+    info.fType = child->IsLine() ? MFT_SEPARATOR : MFT_STRING;
+    if (ownerDraw) info.fType |= MFT_OWNERDRAW;
+    if (!child->IsLine()) {
+      info.fMask |= MIIM_STRING;
+      info.dwTypeData = text.data();
+    }
+    info.fState = (child->FChecked ? MFS_CHECKED : 0) | (child->FEnabled ? 0 : MFS_GRAYED) |
+                  (child->FDefault ? MFS_DEFAULT : 0);
+    info.wID = child->FCommand;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(child);
+    if (!child->FItems.empty()) {
+      child->FHandle = CreatePopupMenu();
+      child->Build(child->FHandle, ownerDraw);
+      info.fMask |= MIIM_SUBMENU;
+      info.hSubMenu = child->FHandle;
+    }
+    InsertMenuItemW(into, position++, TRUE, &info);
+  }
+}
+
+void TMenuItem::DrawItem(TCanvas& canvas, RECT rect, bool selected) {
+  if (OnDrawItem) {
+    OnDrawItem(this, canvas, rect, selected);
+    return;
+  }
+  canvas.Brush().SetColor(selected ? clHighlight : clMenu);
+  canvas.FillRect(rect);
+  if (IsLine()) {
+    RECT line{rect.left + 2, (rect.top + rect.bottom) / 2 - 1, rect.right - 2, (rect.top + rect.bottom) / 2 + 1};
+    DrawEdge(canvas.Handle(), &line, EDGE_ETCHED, BF_TOP);
+    return;
+  }
+  canvas.Font().SetColor(!FEnabled ? clGrayText : selected ? clHighlightText : clMenuText);
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  RECT text = rect;
+  text.left += 16;
+  canvas.DrawText(FCaption, text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+}
+
+void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
+  if (OnMeasureItem) {
+    OnMeasureItem(this, canvas, width, height);
+    return;
+  }
+  if (IsLine()) {
+    height = 8;
+    return;
+  }
+  const SIZE size = canvas.TextExtent(FCaption);
+  width = size.cx + 32;
+  height = std::max<int>(size.cy + 6, GetSystemMetrics(SM_CYMENU));
+}
+
+bool TMenuItem::AcceptChild(TComponent* child) {
+  auto* item = dynamic_cast<TMenuItem*>(child);
+  if (!item) return false;
+  Add(item);
+  return true;
+}
+
+const TClassInfo& TMenu::StaticClassInfo() {
+  static const TClassInfo info("TMenu", &TComponent::StaticClassInfo(),
+                               {
+                                   props::Boolean<TMenu>("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw),
+                               });
+  return info;
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), FItems(new TMenuItem(this)) {}
+
+TMenu::~TMenu() { DestroyMenuHandle(); }
+
+void TMenu::BeforeDestruction() {
+  DestroyMenuHandle();
+  TComponent::BeforeDestruction();
+}
+
+void TMenu::DestroyMenuHandle() {
+  if (!FHandle) return;
+  DestroyMenu(FHandle);  // destroys the drop-down menus too
+  FHandle = nullptr;
+  std::function<void(TMenuItem*)> clear = [&](TMenuItem* item) {
+    item->FHandle = nullptr;
+    for (TMenuItem* child : item->FItems) clear(child);
+  };
+  clear(FItems);
+}
+
+HMENU TMenu::Handle() {
+  if (!FHandle) {
+    FHandle = CreateMenuHandle();
+    FItems->Build(FHandle, FOwnerDraw);
+  }
+  return FHandle;
+}
+
+void TMenu::SetOwnerDraw(bool value) {
+  if (value == FOwnerDraw) return;
+  FOwnerDraw = value;
+  if (!IsLoading()) MenuChanged();
+}
+
+bool TMenu::DispatchCommand(UINT command) {
+  TMenuItem* item = FindItem(command);
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
+bool TMenu::AcceptChild(TComponent* child) { return FItems->AcceptChild(child); }
+
+void TMenu::MenuChanged() { DestroyMenuHandle(); }
+
+const TClassInfo& TMainMenu::StaticClassInfo() {
+  static const TClassInfo info("TMainMenu", &TMenu::StaticClassInfo(), {},
+                               [](TComponent* owner) { return new TMainMenu(owner); });
+  return info;
+}
+
+void TMainMenu::MenuChanged() {
+  auto* form = dynamic_cast<TCustomForm*>(Owner());
+  if (!form || form->Menu() != this || !form->HandleAllocated()) {
+    TMenu::MenuChanged();
+    return;
+  }
+  // Build the new menu first, put it on the window, then drop the old one.
+  const HWND window = form->Handle();
+  const HMENU old = GetMenu(window);
+  if (old) SetMenu(window, nullptr);
+  TMenu::MenuChanged();
+  SetMenu(window, Handle());
+  DrawMenuBar(window);
+  form->Perform(CM_MENUCHANGED);
+}
+
+const TClassInfo& TPopupMenu::StaticClassInfo() {
+  static const TClassInfo info("TPopupMenu", &TMenu::StaticClassInfo(), {},
+                               [](TComponent* owner) { return new TPopupMenu(owner); });
+  return info;
+}
+
+void TPopupMenu::Popup(int x, int y) {
+  if (OnPopup) OnPopup(this);
+  HWND owner = nullptr;
+  if (auto* form = dynamic_cast<TCustomForm*>(Owner())) owner = form->Handle();
+  if (!owner) owner = GetActiveWindow();
+  const UINT command = static_cast<UINT>(
+      TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0, owner, nullptr));
+  if (command) DispatchCommand(command);
+}
