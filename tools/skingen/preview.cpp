@@ -185,12 +185,13 @@ Image MockWindow(const Theme& t, const Pictures& p, bool active) {
   return win;
 }
 
-// Magenta drawn as a light checkerboard, so transparency reads at a glance.
-Image ShowKey(const Image& img, int scale) {
+// Magenta drawn as a checkerboard of the backdrop, so transparency reads at a glance.
+Image ShowKey(const Image& img, int scale, Rgb backdrop) {
   Image out = img.Scaled(scale);
+  const Rgb other = Mix(backdrop, kWhite, 0.25);
   for (int y = 0; y < out.Height(); ++y)
     for (int x = 0; x < out.Width(); ++x)
-      if (out.At(x, y) == kMagenta) out.Set(x, y, ((x / 4 + y / 4) % 2) ? Rgb{236, 236, 240} : Rgb{252, 252, 252});
+      if (out.At(x, y) == kMagenta) out.Set(x, y, ((x / 4 + y / 4) % 2) ? backdrop : other);
   return out;
 }
 
@@ -199,6 +200,7 @@ struct Entry {
   const Image* image;
   int frames;
   bool stacked;
+  Rgb backdrop;
 };
 
 }  // namespace
@@ -227,13 +229,17 @@ Image MakePreview(const Theme& t, const std::vector<Picture>& list) {
   for (const Picture& pic : list) {
     const auto it = frames.find(pic.name);
     if (it == frames.end()) throw Exception("no frame count for " + pic.name);
-    entries.push_back({pic.name, &pic.image, it->second.first, it->second.second});
+    // Caption buttons are seen on the caption band, everything else on the face.
+    const bool caption = pic.name == "closebutton.bmp" || pic.name == "maxbutton.bmp" || pic.name == "minbutton.bmp" ||
+                         pic.name == "restrorebutton.bmp";
+    entries.push_back(
+        {pic.name, &pic.image, it->second.first, it->second.second, caption ? t.captionBottom : Rgb{236, 236, 240}});
   }
   const Theme& theme = t;
   const Image track = MakeTrack(theme), trackVert = MakeTrackVert(theme), glyphs = MakeMenuGlyphs();
-  entries.push_back({"TRACK (RESOURCE)", &track, 1, false});
-  entries.push_back({"TRACKVERT (RESOURCE)", &trackVert, 1, false});
-  entries.push_back({"REDEDODEVED (RESOURCE)", &glyphs, 4, false});
+  entries.push_back({"TRACK (RESOURCE)", &track, 1, false, kSheet});
+  entries.push_back({"TRACKVERT (RESOURCE)", &trackVert, 1, false, kSheet});
+  entries.push_back({"REDEDODEVED (RESOURCE)", &glyphs, 4, false, kSheet});
 
   const int sheetW = 1400, margin = 16, scale = 2, gap = 6;
   // Lay the entries out in rows first to know the height.
@@ -271,7 +277,7 @@ Image MakePreview(const Theme& t, const std::vector<Picture>& list) {
     DrawLabel(sheet, pl.x, pl.y, e.label, kInk);
     const int fy = pl.y + 12;
     for (int i = 1; i <= e.frames; ++i) {
-      const Image f = ShowKey(FrameOf(*e.image, e.frames, i, e.stacked), scale);
+      const Image f = ShowKey(FrameOf(*e.image, e.frames, i, e.stacked), scale, e.backdrop);
       if (e.stacked) {
         const int yy = fy + (i - 1) * (f.Height() + gap);
         DrawLabel(sheet, pl.x, yy + (f.Height() - kGlyphHeight) / 2, std::to_string(i), kInk);
