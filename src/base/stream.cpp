@@ -23,6 +23,10 @@ void TStream::CopyFrom(TStream& source, std::int64_t count) {
 }
 
 std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
+  if (count == 1 && FPosition < Size()) {
+    *static_cast<std::uint8_t*>(buffer) = FBuffer[static_cast<size_t>(FPosition++)];
+    return 1;
+  }
   const std::int64_t available = Size() - FPosition;
   if (count <= 0 || available <= 0) return 0;
   const std::int64_t n = std::min(count, available);
@@ -32,6 +36,12 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 }
 
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
+  // The decoder hands over one byte at a time: append those without the general path.
+  if (count == 1 && FPosition == Size()) {
+    FBuffer.push_back(*static_cast<const std::uint8_t*>(buffer));
+    ++FPosition;
+    return 1;
+  }
   if (count <= 0) return 0;
   const std::int64_t end = FPosition + count;
   if (end > Size()) {
@@ -83,7 +93,9 @@ void TMemoryStream::LoadFromFile(const std::string& name) {
   LoadFromStream(file);
 }
 
-void TMemoryStream::SaveToStream(TStream& target) const { target.WriteBuffer(FBuffer.data(), Size()); }
+void TMemoryStream::SaveToStream(TStream& target) const {
+  target.WriteBuffer(FBuffer.data(), Size());
+}
 
 void TMemoryStream::SaveToFile(const std::string& name) const {
   TFileStream file(name, TFileMode::Create);

@@ -11,24 +11,35 @@
 
 namespace {
 
-int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
+int Fd(std::intptr_t handle) {
+  return static_cast<int>(handle);
+}
 
-std::string SystemMessage(int error) { return std::strerror(error); }
+std::string SystemMessage(int error) {
+  return std::strerror(error);
+}
 
 }  // namespace
 
 TFileStream::TFileStream(const std::string& name, TFileMode mode) : FName(name) {
   int flags = O_CLOEXEC;
   switch (mode) {
-    case TFileMode::OpenRead: flags |= O_RDONLY; break;
-    case TFileMode::OpenReadWrite: flags |= O_RDWR; break;
-    case TFileMode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+    case TFileMode::OpenRead:
+      flags |= O_RDONLY;
+      break;
+    case TFileMode::OpenReadWrite:
+      flags |= O_RDWR;
+      break;
+    case TFileMode::Create:
+      flags |= O_RDWR | O_CREAT | O_TRUNC;
+      break;
   }
   const int fd = ::open(name.c_str(), flags, 0666);
   if (fd < 0) {
     const int error = errno;
-    throw EStreamError(FormatText(mode == TFileMode::Create ? "Cannot create file \"%s\". %s" : "Cannot open file \"%s\". %s",
-                                  name.c_str(), SystemMessage(error).c_str()));
+    throw EStreamError(
+        FormatText(mode == TFileMode::Create ? "Cannot create file \"%s\". %s" : "Cannot open file \"%s\". %s",
+                   name.c_str(), SystemMessage(error).c_str()));
   }
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {

@@ -7,13 +7,15 @@
 
 namespace {
 
-HANDLE H(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE H(std::intptr_t handle) {
+  return reinterpret_cast<HANDLE>(handle);
+}
 
 std::string SystemMessage(DWORD error) {
   wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                          FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring message = length && text ? std::wstring(text, length) : std::wstring();
   if (text) LocalFree(text);
   while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
@@ -33,12 +35,13 @@ TFileStream::TFileStream(const std::string& name, TFileMode mode) : FName(name) 
     share = 0;
   }
   if (mode == TFileMode::Create) disposition = CREATE_ALWAYS;
-  HANDLE file = CreateFileW(Utf8ToWide(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  HANDLE file =
+      CreateFileW(Utf8ToWide(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    throw EStreamError(FormatText(mode == TFileMode::Create ? "Cannot create file \"%s\". %s" : "Cannot open file \"%s\". %s",
-                                  name.c_str(), SystemMessage(error).c_str()));
+    throw EStreamError(
+        FormatText(mode == TFileMode::Create ? "Cannot create file \"%s\". %s" : "Cannot open file \"%s\". %s",
+                   name.c_str(), SystemMessage(error).c_str()));
   }
   FHandle = reinterpret_cast<std::intptr_t>(file);
 }
@@ -70,8 +73,9 @@ std::int64_t TFileStream::Write(const void* buffer, std::int64_t count) {
 }
 
 std::int64_t TFileStream::Seek(std::int64_t offset, TSeekOrigin origin) {
-  const DWORD method = origin == TSeekOrigin::Beginning ? FILE_BEGIN : origin == TSeekOrigin::Current ? FILE_CURRENT
-                                                                                                      : FILE_END;
+  const DWORD method = origin == TSeekOrigin::Beginning ? FILE_BEGIN
+                       : origin == TSeekOrigin::Current ? FILE_CURRENT
+                                                        : FILE_END;
   LARGE_INTEGER distance{};
   distance.QuadPart = offset;
   LARGE_INTEGER result{};

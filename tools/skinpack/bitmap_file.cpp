@@ -5,7 +5,9 @@
 
 namespace {
 
-std::uint32_t Le16(const std::uint8_t* p) { return static_cast<std::uint32_t>(p[0] | p[1] << 8); }
+std::uint32_t Le16(const std::uint8_t* p) {
+  return static_cast<std::uint32_t>(p[0] | p[1] << 8);
+}
 std::uint32_t Le32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
          static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
@@ -65,7 +67,8 @@ std::optional<TBitmapFacts> ReadBitmapFacts(std::span<const std::uint8_t> file, 
   const bool rle = compression == kRle8 || compression == kRle4;
   if (!(compression == kRgb || (compression == kRle8 && bits == 8 && !topDown) ||
         (compression == kRle4 && bits == 4 && !topDown) || (compression == kBitFields && (bits == 16 || bits == 32))))
-    return Problem(problem, FormatText("the bitmap's compression %u does not suit %u bits per pixel", compression, bits));
+    return Problem(problem,
+                   FormatText("the bitmap's compression %u does not suit %u bits per pixel", compression, bits));
   if (pixelsAt < kFileHeader + headerSize || pixelsAt > size)
     return Problem(problem, "the bitmap's pixels do not start inside the file");
   if (!rle) {

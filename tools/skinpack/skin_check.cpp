@@ -68,7 +68,8 @@ void TChecker::Image(const std::string& section, const std::string& key, const T
   TMemoryStream entry;
   FReader.GetEntry(name, entry);
   if (entry.Size() == 0) {
-    Add(where, fileName, TCheckStatus::Problem, "no entry \"" + LowerAscii(name) + "\" in the archive (or it is empty)");
+    Add(where, fileName, TCheckStatus::Problem,
+        "no entry \"" + LowerAscii(name) + "\" in the archive (or it is empty)");
     return;
   }
   std::string problem;
@@ -121,16 +122,37 @@ void TChecker::TitleButtons() {
 void TChecker::ObjectSections() {
   struct TObject {
     const char* Section;
-    int Frames;  // 0: the section's own Frame key
+    int Frames;  // 0: the section's Frame key; -1: its FrameCount key (default 3)
   };
   static const TObject kObjects[] = {
-      {"Progress.Chunk", 0},      {"GroupBoxEdge", 2},        {"GroupBox", 1},           {"Tabs", 5},
-      {"StatusBarEdges", 3},      {"Tab.Pane", 1},            {"ToolBars", 5},           {"ComboButton", 4},
-      {"SunkEdge", 4},            {"ExtraImages", 5},         {"Headerbar", 0},          {"MenuItem", 5},
-      {"MenuBackground", 1},      {"Scrollbar", 23},          {"HorzScroll", 4},         {"VertScroll", 4},
-      {"HorzScrollThumb", -1},    {"VertScrollThumb", -1},    {"Trackbar.ThumbHorz", 5}, {"Trackbar.ThumbVert", 5},
-      {"Trackbar.ThumbLeft", 5},  {"Trackbar.ThumbRight", 5}, {"Trackbar.ThumbUp", 5},   {"Trackbar.ThumbDown", 5},
-      {"UpDown.Horz", 8},         {"UpDown.Vert", 8},         {"Track", 0},              {"TRACKVERT", 0},
+      {"Progress.Chunk", 0},
+      {"GroupBoxEdge", 2},
+      {"GroupBox", 1},
+      {"Tabs", 5},
+      {"StatusBarEdges", 3},
+      {"Tab.Pane", 1},
+      {"ToolBars", 5},
+      {"ComboButton", 4},
+      {"SunkEdge", 4},
+      {"ExtraImages", 5},
+      {"Headerbar", 0},
+      {"MenuItem", 5},
+      {"MenuBackground", 1},
+      {"Scrollbar", 23},
+      {"HorzScroll", 4},
+      {"VertScroll", 4},
+      {"HorzScrollThumb", -1},
+      {"VertScrollThumb", -1},
+      {"Trackbar.ThumbHorz", 5},
+      {"Trackbar.ThumbVert", 5},
+      {"Trackbar.ThumbLeft", 5},
+      {"Trackbar.ThumbRight", 5},
+      {"Trackbar.ThumbUp", 5},
+      {"Trackbar.ThumbDown", 5},
+      {"UpDown.Horz", 8},
+      {"UpDown.Vert", 8},
+      {"Track", 0},
+      {"TRACKVERT", 0},
   };
   for (const TObject& object : kObjects) {
     const std::string section = object.Section;
@@ -179,4 +201,6 @@ TSkinCheckReport TChecker::Run() {
 
 }  // namespace
 
-TSkinCheckReport CheckSkin(const TSkinReader& reader) { return TChecker(reader).Run(); }
+TSkinCheckReport CheckSkin(const TSkinReader& reader) {
+  return TChecker(reader).Run();
+}

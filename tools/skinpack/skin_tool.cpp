@@ -119,7 +119,8 @@ int List(const std::vector<std::string>& args, std::ostream& out) {
   std::int64_t total = 0;
   for (int i = 0; i < reader.Count(); ++i) total += reader.EntrySize(i);
   out << "format " << reader.Version() << ", " << reader.Count() << " entries, " << total << " bytes\n";
-  for (int i = 0; i < reader.Count(); ++i) out << FormatText("%10d  %s\n", reader.EntrySize(i), reader.Names()[i].c_str());
+  for (int i = 0; i < reader.Count(); ++i)
+    out << FormatText("%10d  %s\n", reader.EntrySize(i), reader.Names()[i].c_str());
   return 0;
 }
 
@@ -195,7 +196,8 @@ int Decompress(const std::vector<std::string>& args, std::ostream& out) {
   TMemoryStream input(ReadFile(args[1]));
   if (input.Size() < 4) throw Exception(args[1] + " is too short to hold the size word");
   const std::uint8_t* p = input.Memory();
-  const std::uint32_t size = static_cast<std::uint32_t>(p[0] | p[1] << 8 | p[2] << 16) | static_cast<std::uint32_t>(p[3]) << 24;
+  const std::uint32_t size =
+      static_cast<std::uint32_t>(p[0] | p[1] << 8 | p[2] << 16) | static_cast<std::uint32_t>(p[3]) << 24;
   if (size > kMaxSkinContainerSize)
     throw Exception(FormatText("%s announces %u bytes, more than the 64 MiB a skin may hold", args[1].c_str(), size));
   TMemoryStream output;

@@ -49,17 +49,25 @@ private:
 
   void AllocTables();
   void FreeTables() noexcept;
-  void FillBits();
-  int NextBit();
-  int NextByte();
-  int DecodeSymbol();
-  int DecodeDistance();
+  // The decoding itself, for any pair of callables: the stream path calls ReadInput and
+  // WriteOutput directly rather than through std::function.
+  template <class TWrite, class TRead>
+  void Run(std::int32_t size, const TWrite& output, const TRead& input);
+  template <class TRead>
+  void FillBits(const TRead& input);
+  template <class TRead>
+  int NextBit(const TRead& input);
+  template <class TRead>
+  int NextByte(const TRead& input);
+  template <class TRead>
+  int DecodeSymbol(const TRead& input);
+  template <class TRead>
+  int DecodeDistance(const TRead& input);
 
   TStream* FInput;
   TStream* FOutput;
   std::uint16_t FBitBuf = 0;
   std::uint8_t FBitCount = 0;
   std::unique_ptr<TTables> FTables;
-  const TInputFunc* FRead = nullptr;
   int FRebuilds = 0;
 };

@@ -59,9 +59,12 @@ void TCodeTree::Bump(int symbol) {
   do {
     const unsigned k = ++Frequency[n];
     if (k > Frequency[n + 1]) {
-      // Swap with the last node of lower frequency; the sentinel ends the scan.
+      // Swap with the last node of lower frequency. It is mostly near; otherwise, as
+      // frequencies never fall along the table, bisection finds it. The sentinel bounds both.
       int l = n + 1;
-      while (k > Frequency[l + 1]) ++l;
+      while (l < n + 4 && k > Frequency[l + 1]) ++l;
+      if (l == n + 4)
+        l = static_cast<int>(std::lower_bound(Frequency.begin() + l + 1, Frequency.end(), k) - Frequency.begin()) - 1;
       Frequency[n] = Frequency[l];
       Frequency[l] = static_cast<std::uint16_t>(k);
       const int a = Child[n];

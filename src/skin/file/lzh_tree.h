@@ -11,8 +11,8 @@ inline constexpr int kRingSize = 4096;
 inline constexpr int kLookAhead = 60;
 inline constexpr int kThreshold = 2;
 inline constexpr int kSymbols = 256 - kThreshold + kLookAhead;  // 314
-inline constexpr int kTreeSize = 2 * kSymbols - 1;               // 627
-inline constexpr int kRoot = kTreeSize - 1;                      // 626
+inline constexpr int kTreeSize = 2 * kSymbols - 1;              // 627
+inline constexpr int kRoot = kTreeSize - 1;                     // 626
 inline constexpr unsigned kMaxFrequency = 0x8000;
 // The ring starts with this many spaces; the first byte produced goes right after them.
 inline constexpr int kRingStart = kRingSize - kLookAhead;  // 4036
@@ -47,7 +47,7 @@ inline constexpr TDistanceTables kDistance = MakeDistanceTables();
 // The adaptive Huffman tree. Nodes are kept in order of rising frequency; an inner node
 // names its first child (the second is the next index), a leaf holds symbol + kTreeSize.
 struct TCodeTree {
-  std::array<std::uint16_t, kTreeSize + 1> Frequency;  // last entry: sentinel 0xFFFF
+  std::array<std::uint16_t, kTreeSize + 1> Frequency;     // last entry: sentinel 0xFFFF
   std::array<std::int16_t, kTreeSize + kSymbols> Parent;  // from kTreeSize on: leaf of each symbol
   std::array<std::int16_t, kTreeSize> Child;
   // Times the tree was rebuilt since Init, so tests can see the halving happen.

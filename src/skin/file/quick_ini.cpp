@@ -7,7 +7,9 @@
 
 namespace {
 
-bool SameTextAscii(std::string_view a, std::string_view b) { return a.size() == b.size() && LowerAscii(a) == LowerAscii(b); }
+bool SameTextAscii(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
+}
 
 }  // namespace
 
@@ -47,15 +49,18 @@ void TQuickIni::LoadFromStream(TStream* stream) {
 }
 
 int TQuickIni::SectionIndex(std::string_view section) const {
-  const std::string header = "[" + std::string(section) + "]";
+  std::string header;
+  header.reserve(section.size() + 2);
+  header += '[';
+  header += section;
+  header += ']';
   for (int i = 0; i < FSections.Count(); ++i) {
     if (SameTextAscii(FSections[i], header)) return static_cast<int>(FSections.Object(i));
   }
   return -1;
 }
 
-std::string TQuickIni::ReadString(std::string_view section, std::string_view key,
-                                  std::string_view defaultValue) const {
+std::string TQuickIni::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const {
   std::string result(defaultValue);
   const std::string lowered = LowerAscii(key);
   if (FLines.Empty()) return result;

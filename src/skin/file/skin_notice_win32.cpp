@@ -3,4 +3,6 @@
 #include "base/win32.h"
 #include "skin/file/skin_notice.h"
 
-void ShowSkinFileMessage(const std::string& text) { MessageBoxW(nullptr, Utf8ToWide(text).c_str(), L"", MB_OK); }
+void ShowSkinFileMessage(const std::string& text) {
+  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), L"", MB_OK);
+}

@@ -20,17 +20,26 @@ std::uint32_t Le32(const std::uint8_t* p) {
 
 int SkinSkippedBlockSize(std::int32_t version) {
   switch (version) {
-    case 20000: return 0;
-    case 30000: return 256;
-    case 40000: return 80;
-    case 50000: return 48;
-    case 60000: return 117;
-    case 70000: return 69;
-    default: return -1;
+    case 20000:
+      return 0;
+    case 30000:
+      return 256;
+    case 40000:
+      return 80;
+    case 50000:
+      return 48;
+    case 60000:
+      return 117;
+    case 70000:
+      return 69;
+    default:
+      return -1;
   }
 }
 
-std::int32_t TSkinReader::Version() const { return static_cast<std::int32_t>(Le32(FHeader.data())); }
+std::int32_t TSkinReader::Version() const {
+  return static_cast<std::int32_t>(Le32(FHeader.data()));
+}
 
 bool TSkinReader::Fail(std::string reason) {
   FLastError = std::move(reason);
@@ -78,12 +87,12 @@ bool TSkinReader::Load(TStream& archive) {
   const std::int64_t namesLength = Le32(bytes + 4);
   if (namesAt + namesLength > size) return Fail("The skin archive is damaged: its name list runs past its end");
   TStringList names;
-  names.SetText(LowerAscii(std::string_view(reinterpret_cast<const char*>(bytes + namesAt),
-                                            static_cast<size_t>(namesLength))));
+  names.SetText(
+      LowerAscii(std::string_view(reinterpret_cast<const char*>(bytes + namesAt), static_cast<size_t>(namesLength))));
   const int count = names.Count();
   if (count > kMaxSkinEntries)
-    return Fail(FormatText("The skin archive is damaged: it names %d entries, at most %d are allowed", count,
-                           kMaxSkinEntries));
+    return Fail(
+        FormatText("The skin archive is damaged: it names %d entries, at most %d are allowed", count, kMaxSkinEntries));
 
   const std::int64_t sizesAt = namesAt + namesLength;
   const std::int64_t dataAt = sizesAt + 4 * static_cast<std::int64_t>(count);

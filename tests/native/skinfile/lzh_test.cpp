@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "lzh_encoder.h"
+#include "skin/file/lzh_tree.h"
 #include "skin_fixture.h"
 
 namespace {
@@ -105,7 +106,9 @@ TEST(Lzh, RandomAndLargeMixedInputsRoundTrip) {
   std::vector<std::uint8_t> mixed;
   while (mixed.size() < (1u << 20) + 12345) {
     switch (rng() % 4) {
-      case 0: mixed.insert(mixed.end(), rng() % 300, static_cast<std::uint8_t>(rng())); break;
+      case 0:
+        mixed.insert(mixed.end(), rng() % 300, static_cast<std::uint8_t>(rng()));
+        break;
       case 1:
         for (int i = rng() % 500; i > 0; --i) mixed.push_back(static_cast<std::uint8_t>(rng()));
         break;
@@ -157,6 +160,90 @@ TEST(Lzh, RootFrequencyReaching0x8000RebuildsOnce) {
   EXPECT_EQ(result.Rebuilds, 1);
   EXPECT_EQ(result.Output, data);
   EXPECT_EQ(result.Consumed, static_cast<std::int64_t>(coded.size()));
+}
+
+// The tree update written out step by step as the coding defines it (a plain scan for the
+// node to swap with), against the tree the decoder uses, over many symbols of a skewed
+// mix so that long runs of equal frequencies and several rebuilds occur.
+struct TReferenceTree {
+  std::uint16_t freq[628];
+  std::int16_t parent[941];
+  std::int16_t child[627];
+
+  void Rebuild() {
+    int j = 0;
+    for (int i = 0; i < 627; ++i) {
+      if (child[i] >= 627) {
+        freq[j] = static_cast<std::uint16_t>((freq[i] + 1) / 2);
+        child[j] = child[i];
+        ++j;
+      }
+    }
+    for (int i = 0, node = 314; node < 627; i += 2, ++node) {
+      const unsigned f = freq[i] + freq[i + 1];
+      int k = node - 1;
+      while (freq[k] > f) --k;
+      ++k;
+      for (int m = node; m > k; --m) {
+        freq[m] = freq[m - 1];
+        child[m] = child[m - 1];
+      }
+      freq[k] = static_cast<std::uint16_t>(f);
+      child[k] = static_cast<std::int16_t>(i);
+    }
+    for (int i = 0; i < 627; ++i) {
+      const int k = child[i];
+      parent[k] = static_cast<std::int16_t>(i);
+      if (k < 627) parent[k + 1] = static_cast<std::int16_t>(i);
+    }
+  }
+  void Bump(int sym) {
+    if (freq[626] == 0x8000) Rebuild();
+    int n = parent[sym + 627];
+    do {
+      const unsigned k = ++freq[n];
+      if (k > freq[n + 1]) {
+        int l = n + 1;
+        while (freq[l + 1] < k) ++l;
+        freq[n] = freq[l];
+        freq[l] = static_cast<std::uint16_t>(k);
+        const int a = child[n];
+        parent[a] = static_cast<std::int16_t>(l);
+        if (a < 627) parent[a + 1] = static_cast<std::int16_t>(l);
+        const int b = child[l];
+        child[l] = static_cast<std::int16_t>(a);
+        parent[b] = static_cast<std::int16_t>(n);
+        if (b < 627) parent[b + 1] = static_cast<std::int16_t>(n);
+        child[n] = static_cast<std::int16_t>(b);
+        n = l;
+      }
+      n = parent[n];
+    } while (n != 0);
+  }
+};
+
+TEST(Lzh, TreeUpdatesFollowTheStepByStepDefinition) {
+  lzh::TCodeTree tree;
+  tree.Init();
+  TReferenceTree reference;
+  std::copy(tree.Frequency.begin(), tree.Frequency.end(), reference.freq);
+  std::copy(tree.Parent.begin(), tree.Parent.end(), reference.parent);
+  std::copy(tree.Child.begin(), tree.Child.end(), reference.child);
+  EXPECT_EQ(reference.freq[626], 314);
+  EXPECT_EQ(reference.freq[627], 0xFFFF);
+  std::mt19937 rng(11);
+  std::geometric_distribution<int> skewed(0.05);
+  for (int step = 0; step < 200000; ++step) {
+    const int symbol = step % 3 == 0 ? static_cast<int>(rng() % 314) : std::min(skewed(rng), 313);
+    tree.Bump(symbol);
+    reference.Bump(symbol);
+    if (step % 997 == 0 || step > 199000) {
+      ASSERT_TRUE(std::equal(tree.Frequency.begin(), tree.Frequency.end(), reference.freq)) << step;
+      ASSERT_TRUE(std::equal(tree.Child.begin(), tree.Child.end(), reference.child)) << step;
+      ASSERT_TRUE(std::equal(tree.Parent.begin(), tree.Parent.end(), reference.parent)) << step;
+    }
+  }
+  EXPECT_GE(tree.Rebuilds, 5);
 }
 
 TEST(Lzh, CallbacksSeeEveryByteSeparately) {

@@ -1,8 +1,9 @@
 // The skin description parser: line and trimming rules, section and key matching, the
 // integer forms, and the section list.
+#include "skin/file/quick_ini.h"
+
 #include <gtest/gtest.h>
 
-#include "skin/file/quick_ini.h"
 #include "skin_fixture.h"
 
 namespace {
@@ -28,8 +29,7 @@ TEST(QuickIni, FindsKeysWithBlanksAroundThemInAnyCase) {
 
 TEST(QuickIni, LinesCommentsAndTheEndOfText) {
   const TQuickIni ini = Parse("; comment\r[A]\nx=1\r\n\r\n   ;x=2\n#y=3\nno equals sign\n[B]\nx=2\0[C]\nx=3\n"s);
-  EXPECT_EQ(ini.Lines().Lines(),
-            (std::vector<std::string>{"[A]", "x=1", "#y=3", "no equals sign", "[B]", "x=2"}));
+  EXPECT_EQ(ini.Lines().Lines(), (std::vector<std::string>{"[A]", "x=1", "#y=3", "no equals sign", "[B]", "x=2"}));
   EXPECT_EQ(ini.ReadString("A", "#y", ""), "3");  // a number sign starts an ordinary key
   EXPECT_EQ(ini.ReadString("B", "x", ""), "2");
   EXPECT_EQ(ini.SectionIndex("C"), -1);  // after the NUL byte

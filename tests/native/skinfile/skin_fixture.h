@@ -11,9 +11,13 @@
 #include "base/stream.h"
 #include "skin/file/lzh.h"
 
-inline std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+inline std::vector<std::uint8_t> Bytes(std::string_view text) {
+  return {text.begin(), text.end()};
+}
 
-inline std::string Text(std::span<const std::uint8_t> bytes) { return {bytes.begin(), bytes.end()}; }
+inline std::string Text(std::span<const std::uint8_t> bytes) {
+  return {bytes.begin(), bytes.end()};
+}
 
 inline std::vector<std::uint8_t> RandomBytes(size_t size, unsigned seed) {
   std::mt19937 random(seed);

@@ -1,9 +1,10 @@
 // The skin archive reader: the six container versions, the name list rules, looking up
 // entries, the unknown-version notice, and refusing damaged containers.
+#include "skin/file/skin_reader.h"
+
 #include <gtest/gtest.h>
 
 #include "lzh_encoder.h"
-#include "skin/file/skin_reader.h"
 #include "skin_fixture.h"
 #include "skin_writer.h"
 
@@ -66,9 +67,9 @@ TEST_F(SkinReaderTest, EveryVersionSkipsItsBlock) {
 }
 
 TEST_F(SkinReaderTest, VersionTwentyThousandHasNamesRightAfterTheHeader) {
-  const std::vector<std::uint8_t> container = Bytes(std::string("\x20\x4e\x00\x00\x05\x00\x00\x00", 8) +
-                                                    std::string(8, '\xEE') + "x.bmp" + std::string("\x02\0\0\0", 4) +
-                                                    "XY");
+  const std::vector<std::uint8_t> container =
+      Bytes(std::string("\x20\x4e\x00\x00\x05\x00\x00\x00", 8) + std::string(8, '\xEE') + "x.bmp" +
+            std::string("\x02\0\0\0", 4) + "XY");
   TSkinReader reader;
   ASSERT_TRUE(LoadContainer(reader, container));
   EXPECT_EQ(Entry(reader, "x.bmp"), "XY");
@@ -215,9 +216,13 @@ TEST_F(SkinReaderTest, DamagedContainersAreRefusedAndTheSkinKept) {
 TEST_F(SkinReaderTest, DeclaredSizeAboveTheBoundIsRefusedUpFront) {
   TSkinReader reader;
   for (std::uint32_t size : {0xFFFFFFFFu, 0x80000000u, static_cast<std::uint32_t>(kMaxSkinContainerSize) + 1}) {
-    std::vector<std::uint8_t> archive = {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-                                         static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24),
-                                         1, 2, 3};
+    std::vector<std::uint8_t> archive = {static_cast<std::uint8_t>(size),
+                                         static_cast<std::uint8_t>(size >> 8),
+                                         static_cast<std::uint8_t>(size >> 16),
+                                         static_cast<std::uint8_t>(size >> 24),
+                                         1,
+                                         2,
+                                         3};
     EXPECT_FALSE(LoadArchive(reader, archive)) << size;
     EXPECT_NE(reader.LastError().find(std::to_string(size)), std::string::npos) << reader.LastError();
   }

@@ -1,5 +1,7 @@
 // The skin tool: packing a folder in every format, listing, extracting (safely), the
 // check of images against the loader's frame counts, and the raw coder commands.
+#include "skin_tool.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,7 +12,6 @@
 #include "lzh_encoder.h"
 #include "skin/file/skin_reader.h"
 #include "skin_fixture.h"
-#include "skin_tool.h"
 #include "skin_writer.h"
 #include "support/temp_dir.h"
 
@@ -154,13 +155,13 @@ TEST_F(SkinToolTest, CheckFollowsTheLoadersFrameCounts) {
                         "[Progress.Chunk]\nImage=chunk.bmp\n"
                         "[HorzScrollThumb]\nImage=thumb.bmp\nFrameCount=4\n"
                         "[MenuItem]\nImage=notabitmap.bmp\n"));
-  Put("frameleft.bmp", Bitmap(8, 30));     // 2 frames side by side
-  Put("frametop.bmp", Bitmap(30, 7));      // 7 rows do not stack into 2 frames
-  Put("framebottom.bmp", Bitmap(30, 8));   // 2 frames of 4 rows
-  Put("buttons.bmp", Bitmap(100, 20));     // 5 frames
-  Put("radio.bmp", Bitmap(52, 13));        // no RadioButtonFrame: 52 / 13 = 4 frames
-  Put("close.bmp", Bitmap(60, 20));        // ratio 3: 3 frames
-  Put("wide.bmp", Bitmap(100, 20));        // ratio 5: 6 frames, and 100 is not a multiple of 6
+  Put("frameleft.bmp", Bitmap(8, 30));    // 2 frames side by side
+  Put("frametop.bmp", Bitmap(30, 7));     // 7 rows do not stack into 2 frames
+  Put("framebottom.bmp", Bitmap(30, 8));  // 2 frames of 4 rows
+  Put("buttons.bmp", Bitmap(100, 20));    // 5 frames
+  Put("radio.bmp", Bitmap(52, 13));       // no RadioButtonFrame: 52 / 13 = 4 frames
+  Put("close.bmp", Bitmap(60, 20));       // ratio 3: 3 frames
+  Put("wide.bmp", Bitmap(100, 20));       // ratio 5: 6 frames, and 100 is not a multiple of 6
   Put("scrollbar.bmp", Bitmap(23 * 9, 9));
   Put("tab.bmp", Bitmap(50, 10));
   Put("chunk.bmp", Bitmap(10, 10));

@@ -1,9 +1,10 @@
 // The streams: memory stream growth and positions, file streams by UTF-8 name.
+#include "base/stream.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "base/stream.h"
 #include "skin_fixture.h"
 #include "support/temp_dir.h"
 
