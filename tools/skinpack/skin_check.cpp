@@ -86,6 +86,8 @@ void TChecker::Image(const std::string& section, const std::string& key, const T
   } else if (length < count || length % count != 0) {
     Add(where, fileName, TCheckStatus::Problem,
         FormatText("%s does not divide into %d frames %s", size.c_str(), count, stacked ? "stacked" : "side by side"));
+  } else if (count == 1) {
+    Add(where, fileName, TCheckStatus::Ok, "a bitmap of " + size);
   } else {
     Add(where, fileName, TCheckStatus::Ok,
         stacked ? FormatText("%d frames of %dx%d stacked", count, facts->Width, facts->Height / count)
@@ -157,9 +159,9 @@ void TChecker::ObjectSections() {
   for (const TObject& object : kObjects) {
     const std::string section = object.Section;
     int frames = object.Frames;
-    if (frames == 0) frames = FIni.ReadInteger(section, "Frame", 0);
-    if (frames == 0 && section == "Headerbar") frames = 5;
-    if (frames < 0) frames = FIni.ReadInteger(section, "FrameCount", 3);
+    if (object.Frames == 0) frames = FIni.ReadInteger(section, "Frame", 0);
+    if (object.Frames == 0 && frames == 0 && section == "Headerbar") frames = 5;
+    if (object.Frames == -1) frames = FIni.ReadInteger(section, "FrameCount", 3);
     Image(section, "Image", Fixed(frames));
     // Second images: only whether they load.
     if (section == "Tabs") Image(section, "Border", Fixed(1));
