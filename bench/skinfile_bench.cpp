@@ -86,6 +86,7 @@ void Decode(benchmark::State& state, const std::vector<std::uint8_t>& plain) {
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * plain.size()));
   state.counters["ratio"] = static_cast<double>(archive.size()) / static_cast<double>(plain.size());
+  state.counters["table_bytes"] = static_cast<double>(TLZH::TableBytes());
 }
 
 void BM_DecodeSkinContainer(benchmark::State& state) {

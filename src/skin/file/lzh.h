@@ -2,6 +2,7 @@
 // expands skin archives.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -40,6 +41,8 @@ public:
 
   // How often the code tree was rebuilt during the last decoding.
   int Rebuilds() const { return FRebuilds; }
+  // Memory a decoding takes besides its streams, whatever the data size.
+  static constexpr std::size_t TableBytes();
 
 private:
   struct TTables {
@@ -71,3 +74,5 @@ private:
   std::unique_ptr<TTables> FTables;
   int FRebuilds = 0;
 };
+
+constexpr std::size_t TLZH::TableBytes() { return sizeof(TTables); }
