@@ -276,24 +276,27 @@ private:
       negative = true;
       ++FPos;
     }
-    std::int64_t value = 0;
+    // Few enough digits that the value always fits: 18 decimal or 15 hexadecimal.
+    std::uint64_t value = 0;
     int digits = 0;
     if (Peek() == '$') {
       ++FPos;
       while (!AtEnd() && std::isxdigit(static_cast<unsigned char>(FText[FPos]))) {
+        if (++digits > 15) Fail("number too large");
         const char h = FText[FPos++];
-        value = value * 16 + (std::isdigit(static_cast<unsigned char>(h)) ? h - '0' : (std::tolower(h) - 'a' + 10));
-        if (++digits > 16) Fail("number too large");
+        value = value * 16 + static_cast<std::uint64_t>(
+                                 std::isdigit(static_cast<unsigned char>(h)) ? h - '0' : (std::tolower(h) - 'a' + 10));
       }
     } else {
       while (!AtEnd() && std::isdigit(static_cast<unsigned char>(FText[FPos]))) {
-        value = value * 10 + (FText[FPos++] - '0');
         if (++digits > 18) Fail("number too large");
+        value = value * 10 + static_cast<std::uint64_t>(FText[FPos++] - '0');
       }
     }
     if (digits == 0) Fail("expected a number");
     if (IsIdentChar(Peek())) Fail("bad character in a number");
-    return negative ? -value : value;
+    const auto number = static_cast<std::int64_t>(value);
+    return negative ? -number : number;
   }
 
   std::string_view FText;

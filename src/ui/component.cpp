@@ -96,6 +96,8 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 
 bool TComponent::AcceptChild(TComponent*) { return false; }
 
+void TComponent::GetChildren(std::vector<TComponent*>&) const {}
+
 TNotifyEvent TComponent::FindMethod(std::string_view) { return nullptr; }
 
 void TComponent::InsertComponent(TComponent* component) {

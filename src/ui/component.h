@@ -63,6 +63,10 @@ public:
   // A form description nests child in this object; true when this object takes it as its own
   // child (a control its parent, a menu item its menu).
   virtual bool AcceptChild(TComponent* child);
+  // The children a description nests in this object, in order, and whether this object is
+  // nested in another object (a control in its parent, a menu item in its menu).
+  virtual void GetChildren(std::vector<TComponent*>& children) const;
+  virtual bool HasParent() const { return false; }
 
   // Event handlers a form description may name (OnClick = Button1Click); none by default.
   virtual TNotifyEvent FindMethod(std::string_view name);

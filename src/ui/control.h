@@ -154,6 +154,7 @@ public:
   RECT AnchoredBounds(int parentWidth, int parentHeight) const;
 
   void Loaded() override;
+  bool HasParent() const override { return FParent != nullptr; }
 
 protected:
   // The control's own processing of one message; unhandled messages reach DefaultHandler.

@@ -262,6 +262,10 @@ void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
   height = std::max<int>(size.cy + 6, GetSystemMetrics(SM_CYMENU));
 }
 
+void TMenuItem::GetChildren(std::vector<TComponent*>& children) const {
+  children.insert(children.end(), FItems.begin(), FItems.end());
+}
+
 bool TMenuItem::AcceptChild(TComponent* child) {
   auto* item = dynamic_cast<TMenuItem*>(child);
   if (!item) return false;

@@ -74,6 +74,8 @@ public:
   void MeasureItem(TCanvas& canvas, int& width, int& height);
 
   bool AcceptChild(TComponent* child) override;
+  void GetChildren(std::vector<TComponent*>& children) const override;
+  bool HasParent() const override { return FParent != nullptr; }
 
 protected:
   void BeforeDestruction() override;
@@ -115,6 +117,7 @@ public:
   bool DispatchCommand(UINT command);
 
   bool AcceptChild(TComponent* child) override;
+  void GetChildren(std::vector<TComponent*>& children) const override { FItems->GetChildren(children); }
   // The items changed: the platform menu is built anew.
   virtual void MenuChanged();
 

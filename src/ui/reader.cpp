@@ -1,6 +1,7 @@
 // The form description reader (and a writer for the same text).
 #include "ui/reader.h"
 
+#include <algorithm>
 #include <map>
 
 #include "base/codec.h"
@@ -388,12 +389,17 @@ TFormObject WriteObject(TComponent* component, TComponent* root) {
   object.name = component->Name();
   object.className = component->ClassName();
   WriteProperties(*component, "", object.properties, 0);
-  for (int i = 0; i < root->ComponentCount(); ++i) {
-    TComponent* c = root->Components(i);
-    auto* control = dynamic_cast<TControl*>(c);
-    const bool nestedHere = component == root ? (!control || !control->Parent() || control->Parent() == component)
-                                              : (control && control->Parent() == component);
-    if (c != component && nestedHere && !c->Name().empty()) object.children.push_back(WriteObject(c, root));
+  std::vector<TComponent*> children;
+  component->GetChildren(children);
+  if (component == root) {
+    // Components of the root that nothing else holds are nested in the root itself.
+    for (int i = 0; i < root->ComponentCount(); ++i) {
+      TComponent* c = root->Components(i);
+      if (!c->HasParent() && std::find(children.begin(), children.end(), c) == children.end()) children.push_back(c);
+    }
+  }
+  for (TComponent* c : children) {
+    if (c->Owner() == root && !c->Name().empty()) object.children.push_back(WriteObject(c, root));
   }
   return object;
 }

@@ -66,7 +66,8 @@ void TButton::Click() {
 void TButton::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_COMMAND:
-      if (HIWORD(message.WParam) == BN_CLICKED) Click();
+      // A disabled button never clicks, whatever message reached it.
+      if (HIWORD(message.WParam) == BN_CLICKED && Enabled()) Click();
       return;
     case CM_DIALOGCHAR:
       if (IsAccel(static_cast<wchar_t>(message.WParam), Caption()) && CanFocus()) {

@@ -288,7 +288,10 @@ int TWinControl::TabOrder() const {
 }
 
 void TWinControl::SetTabOrder(int order) {
-  if (!Parent()) return;
+  if (IsReading() || !Parent()) {
+    FStoredTabOrder = order;
+    return;
+  }
   auto& list = Parent()->FTabList;
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
   const int position = std::clamp(order, 0, static_cast<int>(list.size()));
@@ -484,6 +487,24 @@ void TWinControl::Update() {
 
 void TWinControl::Loaded() {
   TControl::Loaded();
+  // Children read their tab order before all of them existed: place them now.
+  std::vector<TWinControl*> placed(FTabList.size(), nullptr), rest;
+  for (TWinControl* c : FTabList) {
+    const int order = c->FStoredTabOrder;
+    if (order >= 0 && order < static_cast<int>(placed.size()) && !placed[static_cast<size_t>(order)])
+      placed[static_cast<size_t>(order)] = c;
+    else
+      rest.push_back(c);
+  }
+  size_t next = 0;
+  for (TWinControl*& slot : placed) {
+    if (!slot) slot = rest[next++];
+  }
+  FTabList = placed;
+}
+
+void TWinControl::GetChildren(std::vector<TComponent*>& children) const {
+  children.insert(children.end(), FControls.begin(), FControls.end());
 }
 
 bool TWinControl::AcceptChild(TComponent* child) {

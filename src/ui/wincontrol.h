@@ -93,6 +93,7 @@ public:
   void Update() override;
   void Loaded() override;
   bool AcceptChild(TComponent* child) override;
+  void GetChildren(std::vector<TComponent*>& children) const override;
 
   // The control of a framework window (its "ControlOfs..." window property), or null.
   static TWinControl* FromHandle(HWND window);
@@ -141,6 +142,7 @@ private:
   std::vector<TControl*> FControls;
   std::vector<TWinControl*> FTabList;
   bool FTabStop = false;
+  int FStoredTabOrder = -1;  // the order a description asked for, applied after reading
   int FAlignLevel = 0;
   bool FAligning = false;
   bool FRecreating = false;

@@ -1,0 +1,308 @@
+// Components, published properties, dispatch methods and window properties on real windows.
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+#include "win/support/ui_test.h"
+#include "ui/extctrls.h"
+#include "ui/form.h"
+#include "ui/menus.h"
+#include "ui/pagecontrol.h"
+#include "base/error.h"
+#include "ui/statusbar.h"
+#include "ui/stdctrls.h"
+
+namespace {
+
+// Counts how many instances of it are alive.
+class TCounted : public TComponent {
+public:
+  explicit TCounted(TComponent* owner, int* alive) : TComponent(owner), FAlive(alive) { ++*FAlive; }
+  ~TCounted() override { --*FAlive; }
+
+private:
+  int* FAlive;
+};
+
+TEST(Components, OwnedComponentsGoWithTheirOwner) {
+  int alive = 0;
+  auto* root = new TComponent(nullptr);
+  auto* a = new TCounted(root, &alive);
+  new TCounted(a, &alive);
+  new TCounted(root, &alive);
+  a->SetName("First");
+  EXPECT_EQ(alive, 3);
+  EXPECT_EQ(root->ComponentCount(), 2);
+  EXPECT_EQ(root->FindComponent("first"), a);
+  // Freeing an owned component takes it out of its owner.
+  a->Free();
+  EXPECT_EQ(alive, 1);
+  EXPECT_EQ(root->ComponentCount(), 1);
+  root->Free();
+  EXPECT_EQ(alive, 0);
+}
+
+TEST(Components, FreeNotificationForgetsReferences) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  auto* menu = new TMainMenu(form.get());
+  form->SetMenu(menu);
+  EXPECT_EQ(form->Menu(), menu);
+  menu->Free();
+  EXPECT_EQ(form->Menu(), nullptr);
+}
+
+TEST(Properties, EveryKindByName) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  auto* memo = new TMemo(form.get());
+  memo->SetParent(form.get());
+  memo->SetName("Memo1");
+
+  const TPropInfo* left = FindPropInfo(memo, "left");
+  ASSERT_NE(left, nullptr);
+  EXPECT_EQ(left->Kind, TPropKind::Integer);
+  EXPECT_TRUE(left->SetValueText(*memo, "37"));
+  EXPECT_EQ(memo->Left(), 37);
+  EXPECT_FALSE(left->SetValueText(*memo, "3x"));
+
+  const TPropInfo* visible = FindPropInfo(memo, "Visible");
+  EXPECT_EQ(visible->Kind, TPropKind::Enumeration);
+  EXPECT_EQ(visible->ValueText(*memo), "True");
+  EXPECT_TRUE(visible->SetValueText(*memo, "false"));
+  EXPECT_FALSE(memo->Visible());
+
+  const TPropInfo* scroll = FindPropInfo(memo, "ScrollBars");
+  EXPECT_TRUE(scroll->SetValueText(*memo, "ssVertical"));
+  EXPECT_EQ(memo->ScrollBars(), TScrollStyle::ssVertical);
+  EXPECT_FALSE(scroll->SetValueText(*memo, "ssDiagonal"));
+
+  const TPropInfo* anchors = FindPropInfo(memo, "Anchors");
+  EXPECT_EQ(anchors->Kind, TPropKind::Set);
+  EXPECT_TRUE(anchors->SetValueText(*memo, "[akRight, akBottom]"));
+  EXPECT_EQ(memo->Anchors(), akRight | akBottom);
+  EXPECT_EQ(anchors->ValueText(*memo), "[akRight,akBottom]");
+  EXPECT_TRUE(anchors->SetValueText(*memo, "[]"));
+  EXPECT_EQ(memo->Anchors(), 0u);
+
+  const TPropInfo* name = FindPropInfo(memo, "Name");
+  EXPECT_EQ(name->Kind, TPropKind::String);
+  EXPECT_EQ(name->ValueText(*memo), "Memo1");
+
+  const TPropInfo* text = FindPropInfo(memo, "Text");
+  EXPECT_EQ(text->Kind, TPropKind::WideString);
+  EXPECT_TRUE(text->SetValueText(*memo, "地区"));
+  EXPECT_EQ(memo->Text(), L"地区");
+
+  const TPropInfo* font = FindPropInfo(memo, "Font");
+  EXPECT_EQ(font->Kind, TPropKind::Object);
+  EXPECT_EQ(font->GetObjectValue(*memo), memo->Font());
+  EXPECT_EQ(FindPropInfo(memo, "OnChange")->Kind, TPropKind::Method);
+
+  auto* pages = new TPageControl(form.get());
+  const TPropInfo* active = FindPropInfo(pages, "ActivePage");
+  EXPECT_TRUE(active->IsReference);
+  EXPECT_FALSE(active->SetValueText(*pages, "Memo1"));  // not a tab sheet
+
+  // Missing properties are simply not found.
+  EXPECT_EQ(FindPropInfo(memo, "Transparent"), nullptr);
+  EXPECT_EQ(FindPropInfo(nullptr, "Left"), nullptr);
+}
+
+TEST(Dispatch, ReplacedWindowProcSeesMessagesAndNotificationsAndCanSwallowThem) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(10, 10, 300, 200);
+  auto* button = new TButton(form.get());
+  button->SetParent(form.get());
+  button->SetCaption(L"按钮");
+  form->Show();
+
+  std::vector<UINT> seen;
+  bool swallowSetText = false;
+  TWndMethod saved = button->WindowProc;
+  button->WindowProc = [&](TMessage& m) {
+    seen.push_back(m.Msg);
+    if (swallowSetText && m.Msg == WM_SETTEXT) {
+      m.Result = TRUE;
+      return;
+    }
+    saved(m);
+  };
+  button->SetEnabled(false);
+  button->SetVisible(false);
+  button->SetVisible(true);
+  button->SetCaption(L"新");
+  swallowSetText = true;
+  SetWindowTextW(button->Handle(), L"swallowed");
+  auto has = [&](UINT msg) { return std::find(seen.begin(), seen.end(), msg) != seen.end(); };
+  EXPECT_TRUE(has(CM_ENABLEDCHANGED));
+  EXPECT_TRUE(has(CM_VISIBLECHANGED));
+  EXPECT_TRUE(has(CM_TEXTCHANGED));
+  EXPECT_TRUE(has(WM_ENABLE));
+  EXPECT_TRUE(has(WM_SETTEXT));
+  EXPECT_EQ(CM_ENABLEDCHANGED, 0xB00Cu);
+  EXPECT_EQ(CM_VISIBLECHANGED, 0xB00Bu);
+  EXPECT_EQ(CM_TEXTCHANGED, 0xB012u);
+  EXPECT_EQ(CN_NOTIFY, 0xBC4Eu);
+  EXPECT_EQ(CN_VSCROLL, 0xBD15u);
+  EXPECT_EQ(CM_RECREATEWND, 0xB033u);
+  wchar_t text[32];
+  GetWindowTextW(button->Handle(), text, 32);
+  EXPECT_STREQ(text, L"新");  // the swallowed WM_SETTEXT never reached the button
+
+  // A click arrives as a reflected command and raises OnClick through the same path.
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  swallowSetText = false;
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 0);  // disabled
+  button->SetEnabled(true);
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(has(CN_COMMAND));
+}
+
+TEST(Dispatch, ControlPropertyFindsTheControlOfAnyWindow) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  auto* edit = new TEdit(form.get());
+  edit->SetParent(form.get());
+  form->HandleNeeded();
+  wchar_t expected[64];
+  swprintf(expected, 64, L"ControlOfs%.8X%.8X", static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
+           static_cast<unsigned>(GetCurrentThreadId()));
+  EXPECT_EQ(ControlPropertyName(), expected);
+  EXPECT_EQ(GetPropW(edit->Handle(), expected), static_cast<HANDLE>(static_cast<TWinControl*>(edit)));
+  EXPECT_EQ(ControlOfWindow(edit->Handle()), edit);
+  EXPECT_EQ(ControlOfWindow(form->Handle()), form.get());
+  EXPECT_EQ(ControlOfWindow(GetDesktopWindow()), nullptr);
+  EXPECT_EQ(ControlOfWindow(nullptr), nullptr);
+  // Window classes are named after the framework classes and build on the platform's.
+  wchar_t cls[64];
+  GetClassNameW(edit->Handle(), cls, 64);
+  EXPECT_STREQ(cls, L"TEdit");
+  GetClassNameW(form->Handle(), cls, 64);
+  EXPECT_STREQ(cls, L"TForm");
+  GetClassNameW(TestApplication().Handle(), cls, 64);
+  EXPECT_STREQ(cls, L"TApplication");
+}
+
+TEST(Dispatch, RecreatedWindowKeepsTextAndControl) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  auto* memo = new TMemo(form.get());
+  memo->SetParent(form.get());
+  memo->Lines()->Add(L"第一行");
+  memo->Lines()->Add(L"second");
+  const HWND before = memo->Handle();
+  memo->SetScrollBars(TScrollStyle::ssVertical);  // a style change needs a new window
+  EXPECT_NE(memo->Handle(), before);
+  EXPECT_FALSE(IsWindow(before));
+  EXPECT_TRUE(GetWindowLongPtrW(memo->Handle(), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(memo->Lines()->ToVector(), (std::vector<std::wstring>{L"第一行", L"second"}));
+  EXPECT_EQ(ControlOfWindow(memo->Handle()), memo);
+}
+
+TEST(Dispatch, MouseEnterAndLeaveArrive) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(50, 50, 300, 200);
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(20, 20, 120, 80);
+  auto* label = new TLabel(form.get());
+  label->SetParent(form.get());
+  label->SetBounds(180, 20, 80, 20);
+  label->SetCaption(L"标签");
+  form->Show();
+  PumpMessages(100);
+
+  std::vector<std::pair<TControl*, UINT>> events;
+  for (TControl* c : std::initializer_list<TControl*>{panel, label}) {
+    TWndMethod saved = c->WindowProc;
+    c->WindowProc = [&events, c, saved](TMessage& m) {
+      if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) events.emplace_back(c, m.Msg);
+      saved(m);
+    };
+  }
+  const POINT inPanel = panel->ClientToScreen(POINT{10, 10});
+  SetCursorPos(inPanel.x, inPanel.y);
+  PumpMessages(200);
+  const POINT onLabel = label->ClientToScreen(POINT{5, 5});
+  SetCursorPos(onLabel.x, onLabel.y);
+  PumpMessages(200);
+  SetCursorPos(5, 5);  // outside the form
+  PumpMessages(400);
+  ASSERT_GE(events.size(), 3u);
+  EXPECT_EQ(events[0], std::make_pair(static_cast<TControl*>(panel), CM_MOUSEENTER));
+  EXPECT_EQ(events[1], std::make_pair(static_cast<TControl*>(panel), CM_MOUSELEAVE));
+  EXPECT_EQ(events[2], std::make_pair(static_cast<TControl*>(label), CM_MOUSEENTER));
+  EXPECT_EQ(events.back(), std::make_pair(static_cast<TControl*>(label), CM_MOUSELEAVE));
+}
+
+TEST(Application, ErrorBoxTextGetsAFullStop) {
+  EXPECT_EQ(TApplication::ErrorBoxText("文件 QQWry.Dat 不存在！"), L"文件 QQWry.Dat 不存在！.");
+  EXPECT_EQ(TApplication::ErrorBoxText("Done."), L"Done.");
+  EXPECT_EQ(TApplication::ErrorBoxText("Stop,"), L"Stop,");  // ',' sorts before '.'
+  EXPECT_EQ(TApplication::ErrorBoxText("Error 42"), L"Error 42.");
+  EXPECT_EQ(TApplication::ErrorBoxText(""), L"");
+}
+
+TEST(Application, ErrorsInHandlersReachTheErrorHandler) {
+  auto& errors = CollectedErrors();
+  errors.clear();
+  TOwned<TForm> form(new TForm(nullptr));
+  auto* button = new TButton(form.get());
+  button->SetParent(form.get());
+  button->OnClick = [](TObject*) { throw Exception("处理失败"); };
+  form->HandleNeeded();
+  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "处理失败");
+}
+
+TEST(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheirHandlers) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(100, 100, 300, 200);
+  auto* menu = new TMainMenu(form.get());
+  auto* file = new TMenuItem(form.get());
+  file->SetCaption(L"文件(&F)");
+  auto* open = new TMenuItem(form.get());
+  open->SetCaption(L"打开");
+  menu->Items()->Add(file);
+  file->Add(open);
+  int measured = 0, drawn = 0;
+  for (TMenuItem* item : {file, open}) {
+    item->OnMeasureItem = [&](TObject*, TCanvas&, int& w, int& h) {
+      ++measured;
+      w = 60;
+      h = 20;
+    };
+    item->OnDrawItem = [&](TObject*, TCanvas& canvas, RECT r, bool) {
+      ++drawn;
+      canvas.Brush().SetColor(clRed);
+      canvas.FillRect(r);
+    };
+  }
+  menu->SetOwnerDraw(true);
+  form->SetMenu(menu);
+  form->Show();
+  PumpMessages(100);
+  DrawMenuBar(form->Handle());
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpMessages(100);
+  EXPECT_GT(measured, 0);
+  EXPECT_GT(drawn, 0);
+  // The command of an item reaches its click handler through the form.
+  int clicked = 0;
+  open->OnClick = [&](TObject*) { ++clicked; };
+  SendMessageW(form->Handle(), WM_COMMAND, open->Command(), 0);
+  EXPECT_EQ(clicked, 1);
+  EXPECT_NE(open->Command(), file->Command());
+  EXPECT_NE(file->Handle(), nullptr);
+  EXPECT_EQ(menu->FindHandle(file->Handle()), file);
+}
+
+}  // namespace
