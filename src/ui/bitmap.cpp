@@ -65,7 +65,10 @@ const TClassInfo& TBitmap::StaticClassInfo() {
 TBitmapCanvas::~TBitmapCanvas() { FreeContext(); }
 
 void TBitmapCanvas::CreateHandle() {
-  if (!FDC) FDC = CreateCompatibleDC(nullptr);
+  if (!FDC) {
+    FDC = CreateCompatibleDC(nullptr);
+    ++OwnedGdiObjects();
+  }
   if (!FOldBitmap && FBitmap.FHandle) FOldBitmap = SelectObject(FDC, FBitmap.FHandle.Get());
   SetHandle(FDC);
 }
@@ -76,6 +79,7 @@ void TBitmapCanvas::FreeContext() {
   if (FOldBitmap) SelectObject(FDC, FOldBitmap);
   FOldBitmap = nullptr;
   DeleteDC(FDC);
+  --OwnedGdiObjects();
   FDC = nullptr;
 }
 

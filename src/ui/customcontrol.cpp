@@ -10,6 +10,7 @@ void TControlCanvas::CreateHandle() {
   if (!window || !window->HandleAllocated()) return;
   FWindow = window->Handle();
   FOwnDC = GetDCEx(FWindow, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+  ++OwnedGdiObjects();
   if (windowless) {
     SetViewportOrgEx(FOwnDC, FControl.Left(), FControl.Top(), nullptr);
     IntersectClipRect(FOwnDC, 0, 0, FControl.Width(), FControl.Height());
@@ -21,6 +22,7 @@ void TControlCanvas::FreeHandle() {
   if (!FOwnDC) return;
   SetHandle(nullptr);
   ReleaseDC(FWindow, FOwnDC);
+  --OwnedGdiObjects();
   FOwnDC = nullptr;
   FWindow = nullptr;
 }

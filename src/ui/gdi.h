@@ -6,12 +6,18 @@
 
 #include "base/win32.h"
 
+// Live GDI objects and DCs held by the owners below (a leak check where the platform cannot
+// count a process's GDI objects).
+long& OwnedGdiObjects();
+
 // A GDI object (brush, pen, font, bitmap, region) deleted with DeleteObject.
 template <typename H>
 class TGdiHandle {
 public:
   TGdiHandle() = default;
-  explicit TGdiHandle(H handle) : FHandle(handle) {}
+  explicit TGdiHandle(H handle) : FHandle(handle) {
+    if (handle) ++OwnedGdiObjects();
+  }
   ~TGdiHandle() { Reset(); }
   TGdiHandle(TGdiHandle&& other) noexcept : FHandle(std::exchange(other.FHandle, nullptr)) {}
   TGdiHandle& operator=(TGdiHandle&& other) noexcept {
@@ -24,11 +30,18 @@ public:
   H Get() const { return FHandle; }
   explicit operator bool() const { return FHandle != nullptr; }
   void Reset(H handle = nullptr) {
-    if (FHandle) DeleteObject(FHandle);
+    if (FHandle) {
+      DeleteObject(FHandle);
+      --OwnedGdiObjects();
+    }
     FHandle = handle;
+    if (handle) ++OwnedGdiObjects();
   }
   // Gives the handle up (for example to a window that takes ownership of a region).
-  H Release() { return std::exchange(FHandle, nullptr); }
+  H Release() {
+    if (FHandle) --OwnedGdiObjects();
+    return std::exchange(FHandle, nullptr);
+  }
 
 private:
   H FHandle = nullptr;
@@ -43,9 +56,14 @@ using TRegionHandle = TGdiHandle<HRGN>;
 // A memory device context, deleted with DeleteDC.
 class TMemoryDC {
 public:
-  explicit TMemoryDC(HDC compatible = nullptr) : FDC(CreateCompatibleDC(compatible)) {}
+  explicit TMemoryDC(HDC compatible = nullptr) : FDC(CreateCompatibleDC(compatible)) {
+    if (FDC) ++OwnedGdiObjects();
+  }
   ~TMemoryDC() {
-    if (FDC) DeleteDC(FDC);
+    if (FDC) {
+      DeleteDC(FDC);
+      --OwnedGdiObjects();
+    }
   }
   TMemoryDC(TMemoryDC&& other) noexcept : FDC(std::exchange(other.FDC, nullptr)) {}
   TMemoryDC& operator=(TMemoryDC&&) = delete;
@@ -147,5 +165,9 @@ private:
   HICON FIcon = nullptr;
 };
 
-// The process's count of GDI objects, for leak checks.
-inline DWORD GdiObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+// The process's count of GDI objects, for leak checks; where the platform does not count
+// them, the objects the framework's owners hold.
+inline long GdiObjectCount() {
+  const DWORD platform = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  return platform ? static_cast<long>(platform) : OwnedGdiObjects();
+}

@@ -4,6 +4,11 @@
 #include <algorithm>
 #include <cwchar>
 
+long& OwnedGdiObjects() {
+  static long count = 0;
+  return count;
+}
+
 COLORREF ColorToRGB(TColor color) {
   if (color < 0) return GetSysColor(color & 0xFF);
   return static_cast<COLORREF>(color) & 0xFFFFFF;
