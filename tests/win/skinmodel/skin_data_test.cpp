@@ -1,0 +1,331 @@
+// The skin component and the manager's pieces: property defaults, Skin3rd, the stored
+// stream, Loaded's rules, the window filter, scheduling and the hook's activation count.
+#include <gtest/gtest.h>
+
+#include "skin/file/skin_reader.h"
+#include "skin/model/skin_manage.h"
+#include "test_skin.h"
+#include "ui/imagelist.h"
+#include "ui/reader.h"
+#include "win/support/ui_test.h"
+
+namespace {
+
+// Every test starts without a manager, as the program does.
+class SkinDataTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    TestApplication();
+    RegisterSkinModelClasses();
+    FreeSkinManager();
+  }
+  void TearDown() override { FreeSkinManager(); }
+};
+
+std::string PropText(TSkinData& data, const char* name) {
+  const TPropInfo* prop = FindPropInfo(&data, name);
+  return prop ? prop->ValueText(data) : "<no property>";
+}
+
+std::vector<std::uint8_t> SmallArchive() {
+  return TTestSkin().Strip("top.bmp", 2, 30, 30, 1).Ini("[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\n").Archive();
+}
+
+// The SkinStream value of a description: size word, then the bytes, as hex.
+std::string StreamHex(const std::vector<std::uint8_t>& bytes, std::uint32_t sizeWord) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string hex;
+  auto put = [&](std::uint8_t b) {
+    hex += digits[b >> 4];
+    hex += digits[b & 15];
+  };
+  for (int i = 0; i < 4; ++i) put(static_cast<std::uint8_t>(sizeWord >> (8 * i)));
+  for (std::uint8_t b : bytes) put(b);
+  return hex;
+}
+
+class TSkinTestForm : public TForm {
+  CORVANA_CLASS(TSkinTestForm)
+
+public:
+  explicit TSkinTestForm(TComponent* owner) : TForm(owner) {}
+};
+
+const TClassInfo& TSkinTestForm::StaticClassInfo() {
+  static const TClassInfo info("TSkinTestForm", &TForm::StaticClassInfo(), {});
+  return info;
+}
+
+TOwned<TSkinTestForm> ReadForm(const std::string& skinBlock) {
+  TOwned<TSkinTestForm> form(new TSkinTestForm(nullptr));
+  ReadComponentText(form.get(), "object SkinTestForm: TSkinTestForm\n  Caption = 'Skin test'\n" + skinBlock + "end\n");
+  return form;
+}
+
+TEST_F(SkinDataTest, PublishedPropertiesStartAtTheirDefaults) {
+  TOwned<TSkinData> data(new TSkinData(nullptr));
+  EXPECT_EQ(PropText(*data, "Active"), "False");
+  EXPECT_EQ(PropText(*data, "DisableTag"), "99");
+  EXPECT_EQ(PropText(*data, "SkinControls"),
+            "[xcMainMenu,xcPopupMenu,xcToolbar,xcControlbar,xcCombo,xcCheckBox,xcRadioButton,xcProgress,"
+            "xcScrollbar,xcEdit,xcButton,xcBitBtn,xcSpeedButton,xcSpin,xcPanel,xcGroupBox,xcStatusBar,xcTab,"
+            "xcTrackBar,xcSystemMenu]");
+  EXPECT_EQ(PropText(*data, "Options"), "[xoPreview,xoToolbarBK,xoCaptionButtonHint]");
+  EXPECT_EQ(PropText(*data, "SkinFormtype"), "sfMainform");
+  EXPECT_EQ(PropText(*data, "Version"), "5.40.07.15");
+  EXPECT_EQ(PropText(*data, "MenuUpdate"), "True");
+  EXPECT_EQ(PropText(*data, "MenuMerge"), "False");
+  EXPECT_EQ(PropText(*data, "SkinFile"), "");
+  EXPECT_TRUE(data->SkinPending());
+  // Assigning the display-only texts changes nothing.
+  FindPropInfo(data.get(), "Version")->SetValueText(*data, "1.0");
+  EXPECT_EQ(data->Version(), "5.40.07.15");
+
+  ASSERT_EQ(data->Skin3rd()->Count(), 118);
+  EXPECT_EQ(data->Skin3rd()->Get(0), L"TCategoryButtons=scrollbar");
+  EXPECT_EQ(data->Skin3rd()->Get(1), L"TPngSpeedbutton=pngspeedbutton");
+  EXPECT_EQ(data->Skin3rd()->Get(2), L"TPngBitBtn=pngbitbtn");
+  EXPECT_EQ(data->Skin3rd()->Get(3), L"TVirtualStringTree=scrollbar");
+  int fontSize = 0, combos = 0;
+  for (int i = 0; i < 118; ++i) {
+    const std::wstring row = data->Skin3rd()->Get(i);
+    if (row == L"TLMDFontSizeCombobox=Combobox") ++fontSize;
+    if (row.ends_with(L"=combobox") || row.ends_with(L"=Combobox")) ++combos;
+  }
+  EXPECT_EQ(fontSize, 2);  // duplicates are kept
+  EXPECT_EQ(combos, 39);
+  // The menu glyphs: four 16 x 16 images from the program's resource.
+  EXPECT_EQ(data->MenuGlyphs().Count(), 4);
+}
+
+TEST_F(SkinDataTest, SkinStoreReadsNoneAtRunTimeEvenWithAStoredSkin) {
+  TOwned<TSkinData> data(new TSkinData(nullptr));
+  const auto archive = SmallArchive();
+  data->StoredStream().WriteBuffer(archive.data(), static_cast<std::int64_t>(archive.size()));
+  EXPECT_EQ(data->SkinStore(), "(none)");
+  FindPropInfo(data.get(), "SkinStore")->SetValueText(*data, "(Good)");
+  EXPECT_EQ(data->SkinStore(), "(none)");
+}
+
+TEST_F(SkinDataTest, SkinStreamRoundTripsAndLoadsTheSkin) {
+  TOwned<TSkinData> first(new TSkinData(nullptr));
+  const auto archive = SmallArchive();
+  first->StoredStream().WriteBuffer(archive.data(), static_cast<std::int64_t>(archive.size()));
+  TMemoryStream written;
+  FindPropInfo(first.get(), "SkinStream")->WriteBinary(*first, written);
+  ASSERT_EQ(written.Size(), static_cast<std::int64_t>(archive.size()) + 4);
+  const std::uint8_t* w = written.Memory();
+  EXPECT_EQ(w[0] | (w[1] << 8) | (w[2] << 16) | (w[3] << 24), static_cast<int>(archive.size()));
+  EXPECT_TRUE(std::equal(archive.begin(), archive.end(), w + 4));
+
+  TOwned<TSkinData> second(new TSkinData(nullptr));
+  written.SetPosition(0);
+  FindPropInfo(second.get(), "SkinStream")->ReadBinary(*second, written);
+  EXPECT_FALSE(second->SkinPending());
+  ASSERT_EQ(second->StoredStream().Size(), static_cast<std::int64_t>(archive.size()));
+  EXPECT_EQ(second->Borders[kBorderTop]->Image.Width(), 30);
+  EXPECT_EQ(second->Colour(SkinColour::Title), static_cast<TColor>(FrameColour(1, 1)));
+
+  // An empty component writes a zero size word and nothing else.
+  TOwned<TSkinData> empty(new TSkinData(nullptr));
+  TMemoryStream none;
+  empty->WriteSkinStream(none);
+  EXPECT_EQ(none.Size(), 4);
+}
+
+TEST_F(SkinDataTest, DamagedStoredStreamsLeaveTheComponentPending) {
+  std::string shown;
+  auto saved = TSkinReader::OnMessageBox;
+  TSkinReader::OnMessageBox = [&](const std::string& text) { shown = text; };
+  // A size word larger than what follows, a container that is no archive, and an archive of
+  // an unknown version.
+  const std::vector<std::vector<std::uint8_t>> streams = {
+      {0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3}, {5, 0, 0, 0, 1, 2, 3, 4, 5}, {0, 0, 0, 0}, {0xFE, 0xFF, 0xFF, 0xFF}};
+  for (const auto& bytes : streams) {
+    TOwned<TSkinData> data(new TSkinData(nullptr));
+    TMemoryStream stream(bytes);
+    EXPECT_NO_THROW(data->ReadSkinStream(stream));
+    EXPECT_TRUE(data->SkinPending());
+  }
+  TOwned<TSkinData> old(new TSkinData(nullptr));
+  const auto archive = TTestSkin().Ini("[A]\r\n").Archive();
+  std::vector<std::uint8_t> bytes = archive;
+  old->StoredStream().WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+  EXPECT_TRUE(old->LoadSkinFromStore());
+  EXPECT_FALSE(old->SkinPending());
+  TSkinReader::OnMessageBox = saved;
+  EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(SkinDataTest, ABadStoredSkinSwitchesAnActiveMainComponentOffQuietly) {
+  const size_t errors = CollectedErrors().size();
+  auto form = ReadForm("  object SkinData1: TSkinData\n    Active = True\n    SkinStream = {" +
+                       StreamHex({1, 2, 3, 4, 5, 6}, 6) + "}\n  end\n");
+  auto* data = form->FindComponentAs<TSkinData>("SkinData1");
+  ASSERT_TRUE(data);
+  EXPECT_TRUE(data->SkinPending());
+  EXPECT_FALSE(data->Active());
+  EXPECT_EQ(CollectedErrors().size(), errors);
+  ASSERT_TRUE(SkinManager());
+  EXPECT_EQ(SkinManager()->MainSkinData(), data);
+  EXPECT_TRUE(SkinManager()->HookInstalled());
+  EXPECT_FALSE(SkinManager()->Enabled);
+}
+
+TEST_F(SkinDataTest, AGoodStoredSkinIsLoadedWhileTheFormIsReadAndTurnsSkinningOn) {
+  const auto archive = SmallArchive();
+  auto form = ReadForm("  object SkinData1: TSkinData\n    Active = True\n    SkinControls = [xcMainMenu, xcMenuItem, "
+                       "xcSystemMenu, xcScrollbar]\n    SkinStream = {" +
+                       StreamHex(archive, static_cast<std::uint32_t>(archive.size())) + "}\n  end\n");
+  auto* data = form->FindComponentAs<TSkinData>("SkinData1");
+  ASSERT_TRUE(data);
+  EXPECT_FALSE(data->SkinPending());
+  EXPECT_TRUE(data->Active());
+  // With the main menu skinned, menu items are not skinned on their own.
+  EXPECT_EQ(data->SkinControls(), SetOf(xcMainMenu, xcSystemMenu, xcScrollbar));
+  TSkinManage* manager = SkinManager();
+  ASSERT_TRUE(manager);
+  // No window was activated yet: SkinAll only switched skinning on, the timer is idle.
+  EXPECT_TRUE(manager->Enabled);
+  EXPECT_EQ(manager->PendingAction, saSkinAll);
+  EXPECT_FALSE(manager->Timer().Enabled());
+  EXPECT_EQ(data->Version(), "5.40.07.15");
+
+  auto other = ReadForm("  object SkinData1: TSkinData\n    SkinControls = [xcPopupMenu, xcMenuItem, xcSystemMenu]\n"
+                        "  end\n");
+  auto* second = other->FindComponentAs<TSkinData>("SkinData1");
+  EXPECT_EQ(second->SkinControls(), SetOf(xcPopupMenu, xcMenuItem));
+  // The first main component stays the manager's main one.
+  EXPECT_EQ(manager->MainSkinData(), data);
+  EXPECT_EQ(manager->SkinDatas().size(), 2u);
+  other.reset();
+  EXPECT_EQ(manager->SkinDatas().size(), 1u);
+  form.reset();
+  EXPECT_EQ(manager->MainSkinData(), nullptr);
+}
+
+TEST_F(SkinDataTest, MissingScrollBarQueryDropsScrollBarSkinning) {
+  auto saved = SkinPlatform().GetScrollBarInfo;
+  SkinPlatform().GetScrollBarInfo = nullptr;
+  auto form = ReadForm("  object SkinData1: TSkinData\n  end\n");
+  SkinPlatform().GetScrollBarInfo = saved;
+  auto* data = form->FindComponentAs<TSkinData>("SkinData1");
+  EXPECT_FALSE(data->HasControl(xcScrollbar));
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  SkinPlatform().GetScrollBarInfo = nullptr;
+  EXPECT_FALSE(GetScrollBarInfoSafe(form->Handle(), OBJID_VSCROLL, info));
+  TrackMouseLeave(form->Handle());  // nothing happens without the entry point either
+  SkinPlatform().GetScrollBarInfo = saved;
+  auto again = ReadForm("  object SkinData1: TSkinData\n  end\n");
+  EXPECT_TRUE(again->FindComponentAs<TSkinData>("SkinData1")->HasControl(xcScrollbar));
+}
+
+TEST_F(SkinDataTest, ShouldSkinWindowRefusesCalendarsAndFastReportWindows) {
+  TOwned<TSkinData> data(new TSkinData(nullptr));
+  data->SetOptions(SetOf(xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect,
+                         xoToolbarBK, xoToolbarButton, xoMDIChildBorder, xoMenuBG, xoCaptionButtonHint,
+                         xoFormScrollbar));
+  bool doSkin = true;
+  data->ShouldSkinWindow(HWND(0x1234), "SysMonthCal32", doSkin);
+  EXPECT_FALSE(doSkin);
+  EXPECT_EQ(data->AskedWindow(), HWND(0x1234));
+  doSkin = true;
+  data->ShouldSkinWindow(nullptr, "TfrPreviewForm", doSkin);
+  EXPECT_TRUE(doSkin);  // xcFastReport is off by default
+  data->SetSkinControls(data->SkinControls() | SetOf(xcFastReport));
+  data->ShouldSkinWindow(nullptr, "TfrPreviewForm", doSkin);
+  EXPECT_FALSE(doSkin);
+  doSkin = false;
+  data->ShouldSkinWindow(nullptr, "TForm1", doSkin);
+  EXPECT_FALSE(doSkin);  // the caller's answer stands otherwise
+  // A handler decides alone.
+  std::string asked;
+  data->OnFormSkin = [&](TObject*, const std::string& name, bool& skin) {
+    asked = name;
+    skin = true;
+  };
+  doSkin = false;
+  data->ShouldSkinWindow(nullptr, "SysMonthCal32", doSkin);
+  EXPECT_TRUE(doSkin);
+  EXPECT_EQ(asked, "SysMonthCal32");
+}
+
+TEST_F(SkinDataTest, SchedulingBeforeAndAfterTheFirstActivation) {
+  const auto archive = SmallArchive();
+  auto form = ReadForm("  object SkinData1: TSkinData\n    SkinStream = {" +
+                       StreamHex(archive, static_cast<std::uint32_t>(archive.size())) + "}\n  end\n");
+  auto* data = form->FindComponentAs<TSkinData>("SkinData1");
+  TSkinManage& manager = *SkinManager();
+  int changes = 0;
+  data->OnSkinChanged = [&](TObject*) { ++changes; };
+
+  // Before any activation: SetActive only flips Enabled, nothing runs later.
+  data->SetActive(true);
+  EXPECT_TRUE(manager.Enabled);
+  EXPECT_EQ(manager.ActivationCount, 1);  // a main component's SetActive counts as activation
+  manager.ActivationCount = 0;
+  data->SetActive(false);
+  EXPECT_FALSE(manager.Enabled);
+  EXPECT_FALSE(manager.Timer().Enabled());
+  PumpMessages(400);
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(manager.LastRunAction, saNone);
+
+  // Activating a window: the hook counts it.
+  form->Show();
+  SetActiveWindow(form->Handle());
+  PumpMessages(50);
+  EXPECT_EQ(manager.ActivationCount, 1);
+
+  // Two schedules within the delay run only the second action, once.
+  data->SetActive(true);
+  EXPECT_TRUE(manager.Timer().Enabled());
+  data->SetActive(false);
+  PumpMessages(600);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(manager.LastRunAction, saUnskinAll);
+  EXPECT_EQ(manager.LastRunSkinData, data);
+  EXPECT_FALSE(manager.Enabled);
+  EXPECT_EQ(manager.PendingSkinData, nullptr);
+  EXPECT_FALSE(manager.Timer().Enabled());
+
+  // RefreshSkin while windows were activated schedules a refresh.
+  data->RefreshSkin();
+  PumpMessages(600);
+  EXPECT_EQ(manager.LastRunAction, saRefreshAll);
+  EXPECT_EQ(changes, 2);
+
+  // A component freed while its action is pending is not used by the timer.
+  data->SetActive(true);
+  form.reset();
+  PumpMessages(600);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(SkinDataTest, SkinFileLoadsAnArchiveFromDiskOrLeavesThePendingState) {
+  TOwned<TSkinData> data(new TSkinData(nullptr));
+  data->SetSkinFile("no such file.skin");
+  EXPECT_TRUE(data->SkinPending());
+  EXPECT_EQ(data->SkinFile(), "no such file.skin");
+  EXPECT_EQ(SkinManager(), nullptr);
+  data->SetSkinFile(CORVANA_DEFAULT_SKIN);
+  EXPECT_FALSE(data->SkinPending());
+  EXPECT_EQ(data->SkinName(), "Corvana Light");
+  ASSERT_TRUE(SkinManager());  // RefreshSkin made it through Loaded
+  EXPECT_EQ(SkinManager()->PendingSkinData, data.get());
+}
+
+TEST_F(SkinDataTest, CaptionHintsShowOnlyWithTheOption) {
+  TOwned<TSkinData> data(new TSkinData(nullptr));
+  data->ShowCaptionHint(POINT{100, 100}, L"关闭");
+  EXPECT_TRUE(data->HintShowing());
+  data->ShowCaptionHint(POINT{200, 100}, L"最大化");  // one hint at a time
+  data->HideCaptionHint();
+  EXPECT_FALSE(data->HintShowing());
+  data->SetOptions(0);
+  data->ShowCaptionHint(POINT{100, 100}, L"关闭");
+  EXPECT_FALSE(data->HintShowing());
+}
+
+}  // namespace
