@@ -123,7 +123,7 @@ TEST_F(SkinDataTest, SkinStreamRoundTripsAndLoadsTheSkin) {
   FindPropInfo(second.get(), "SkinStream")->ReadBinary(*second, written);
   EXPECT_FALSE(second->SkinPending());
   ASSERT_EQ(second->StoredStream().Size(), static_cast<std::int64_t>(archive.size()));
-  EXPECT_EQ(second->Borders[kBorderTop]->Image.Width(), 30);
+  EXPECT_EQ(second->Borders[kBorderTop]->Image.Width(), 60);
   EXPECT_EQ(second->Colour(SkinColour::Title), static_cast<TColor>(FrameColour(1, 1)));
 
   // An empty component writes a zero size word and nothing else.
