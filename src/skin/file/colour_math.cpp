@@ -64,7 +64,8 @@ std::vector<std::int32_t> ComputeRamp(int n, std::int32_t c1, std::int32_t c2) {
   auto step = [m, h](int start, int d, int i) {
     return start + static_cast<int>((static_cast<std::int64_t>(i) * d + h) / m);
   };
-  for (int i = 0; i <= m; ++i) ramp[static_cast<size_t>(i)] = RgbColour(step(r1, dr, i), step(g1, dg, i), step(b1, db, i));
+  for (int i = 0; i <= m; ++i)
+    ramp[static_cast<size_t>(i)] = RgbColour(step(r1, dr, i), step(g1, dg, i), step(b1, db, i));
   return ramp;
 }
 
@@ -92,7 +93,9 @@ int GetGradient(int n, std::int32_t c1, std::int32_t c2) {
   return slot >= 0 ? slot : MakeGradient(n, c1, c2);
 }
 
-const std::vector<std::int32_t>& GradientRamp(int slot) { return Cache().Slots.at(static_cast<size_t>(slot)); }
+const std::vector<std::int32_t>& GradientRamp(int slot) {
+  return Cache().Slots.at(static_cast<size_t>(slot));
+}
 
 void ResetGradientCache() {
   TGradientCache& cache = Cache();

@@ -7,9 +7,15 @@
 #include <vector>
 
 // Channels of a plain colour (red in byte 0).
-inline constexpr int RedOf(std::int32_t c) { return c & 0xFF; }
-inline constexpr int GreenOf(std::int32_t c) { return (c >> 8) & 0xFF; }
-inline constexpr int BlueOf(std::int32_t c) { return (c >> 16) & 0xFF; }
+inline constexpr int RedOf(std::int32_t c) {
+  return c & 0xFF;
+}
+inline constexpr int GreenOf(std::int32_t c) {
+  return (c >> 8) & 0xFF;
+}
+inline constexpr int BlueOf(std::int32_t c) {
+  return (c >> 16) & 0xFF;
+}
 inline constexpr std::int32_t RgbColour(int r, int g, int b) {
   return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
 }

@@ -9,7 +9,9 @@
 
 namespace {
 
-TColor Resolve(TColor colour) { return colour < 0 ? static_cast<TColor>(ColorToRGB(colour)) : colour; }
+TColor Resolve(TColor colour) {
+  return colour < 0 ? static_cast<TColor>(ColorToRGB(colour)) : colour;
+}
 
 // The picture as 32-bit pixels, rows from the top. The conversion goes through the platform's
 // DIB copy on a fresh bitmap (the platform wants the source out of every DC).
@@ -105,7 +107,9 @@ void RotateRight(TBitmap& bitmap) {
   Rotate(bitmap, [](int x, int y, int, int h) { return std::pair{y, h - 1 - x}; });
 }
 
-TColor BlendColours(TColor c1, TColor c2, int weight) { return BlendRgb(Resolve(c1), Resolve(c2), weight); }
+TColor BlendColours(TColor c1, TColor c2, int weight) {
+  return BlendRgb(Resolve(c1), Resolve(c2), weight);
+}
 
 void GradientFill(HDC dc, const RECT& rect, TColor start, TColor end, bool vertical) {
   if (!RectVisible(dc, &rect)) return;

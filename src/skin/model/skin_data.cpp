@@ -14,15 +14,16 @@ namespace {
 
 const std::vector<std::string>& ControlTypeNames() {
   static const std::vector<std::string> names = {
-      "xcMainMenu", "xcPopupMenu", "xcMenuItem", "xcToolbar",  "xcControlbar", "xcCombo",       "xcCheckBox", "xcRadioButton",
-      "xcProgress", "xcScrollbar", "xcEdit",     "xcButton",   "xcBitBtn",     "xcSpeedButton", "xcSpin",     "xcPanel",
-      "xcGroupBox", "xcStatusBar", "xcTab",      "xcTrackBar", "xcSystemMenu", "xcFastReport"};
+      "xcMainMenu", "xcPopupMenu",   "xcMenuItem",   "xcToolbar",   "xcControlbar", "xcCombo",
+      "xcCheckBox", "xcRadioButton", "xcProgress",   "xcScrollbar", "xcEdit",       "xcButton",
+      "xcBitBtn",   "xcSpeedButton", "xcSpin",       "xcPanel",     "xcGroupBox",   "xcStatusBar",
+      "xcTab",      "xcTrackBar",    "xcSystemMenu", "xcFastReport"};
   return names;
 }
 
 const std::vector<std::string>& OptionNames() {
   static const std::vector<std::string> names = {
-      "xoMDIScrollbar", "xoMenuMerge", "xoTransparent",    "xoPreview", "xoParentBackGround",  "xoNoFocusRect",
+      "xoMDIScrollbar", "xoMenuMerge",     "xoTransparent",    "xoPreview", "xoParentBackGround",  "xoNoFocusRect",
       "xoToolbarBK",    "xoToolbarButton", "xoMDIChildBorder", "xoMenuBG",  "xoCaptionButtonHint", "xoFormScrollbar"};
   return names;
 }
@@ -77,7 +78,9 @@ const TClassInfo& TSkinData::StaticClassInfo() {
   return info;
 }
 
-void RegisterSkinModelClasses() { RegisterComponentClass(TSkinData::StaticClassInfo()); }
+void RegisterSkinModelClasses() {
+  RegisterComponentClass(TSkinData::StaticClassInfo());
+}
 
 TSkinData::TSkinData(TComponent* owner)
     : TComponent(owner),
@@ -93,7 +96,8 @@ TSkinData::TSkinData(TComponent* owner)
   for (int i = 0; i < 4; ++i) Borders[static_cast<size_t>(i)] = std::make_unique<TDataSkinBorder>(borderNames[i]);
   Title = std::make_unique<TDataSkinTitle>("Title");
   Buttons = std::make_unique<TDataSkinButton>("Buttons");
-  for (int entry = 0; entry < SkinColour::Count; ++entry) Colours[static_cast<size_t>(entry)] = SkinColourDefault(entry);
+  for (int entry = 0; entry < SkinColour::Count; ++entry)
+    Colours[static_cast<size_t>(entry)] = SkinColourDefault(entry);
   Colours[SkinColour::Menubar] = Colours[SkinColour::ButtonFace];
   Colours[SkinColour::Title] = Colours[SkinColour::ButtonFace];
   CustomColours.fill(clWhite);
@@ -125,7 +129,9 @@ void TSkinData::MakeDefaultSkin3rd() {
   FSkin3rd->EndUpdate();
 }
 
-void TSkinData::SetSkin3rd(const TStrings& rows) { FSkin3rd->Assign(rows); }
+void TSkinData::SetSkin3rd(const TStrings& rows) {
+  FSkin3rd->Assign(rows);
+}
 
 void TSkinData::SetActive(bool value) {
   if (value == FActive) return;
@@ -154,7 +160,8 @@ void TSkinData::SetActive(bool value) {
       break;
     }
     case sfDialog:
-    case sfDLL: break;
+    case sfDLL:
+      break;
   }
 }
 

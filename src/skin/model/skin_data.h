@@ -70,7 +70,9 @@ inline constexpr int kSkinOptionCount = 12;
 enum TSkinFormType : int { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
 // Set values of SkinControls and Options.
-inline constexpr std::uint32_t SetOf(int member) { return 1u << member; }
+inline constexpr std::uint32_t SetOf(int member) {
+  return 1u << member;
+}
 template <class... M>
 inline constexpr std::uint32_t SetOf(int first, M... rest) {
   return SetOf(first) | SetOf(rest...);

@@ -6,22 +6,37 @@
 
 TColor SkinColourDefault(int entry) {
   switch (entry) {
-    case SkinColour::WindowText: return SystemColor(COLOR_WINDOWTEXT);
-    case SkinColour::TitleTextActive: return SystemColor(COLOR_CAPTIONTEXT);
-    case SkinColour::TitleTextNoActive: return SystemColor(COLOR_INACTIVECAPTIONTEXT);
-    case SkinColour::ButtonText: return SystemColor(COLOR_BTNTEXT);
-    case SkinColour::ButtonHilight: return SystemColor(COLOR_BTNHIGHLIGHT);
+    case SkinColour::WindowText:
+      return SystemColor(COLOR_WINDOWTEXT);
+    case SkinColour::TitleTextActive:
+      return SystemColor(COLOR_CAPTIONTEXT);
+    case SkinColour::TitleTextNoActive:
+      return SystemColor(COLOR_INACTIVECAPTIONTEXT);
+    case SkinColour::ButtonText:
+      return SystemColor(COLOR_BTNTEXT);
+    case SkinColour::ButtonHilight:
+      return SystemColor(COLOR_BTNHIGHLIGHT);
     // The button highlight, not the 3-D light colour.
-    case SkinColour::Buttonlight: return SystemColor(COLOR_BTNHIGHLIGHT);
-    case SkinColour::ButtonShadow: return SystemColor(COLOR_BTNSHADOW);
-    case SkinColour::ButtonDkShadow: return SystemColor(COLOR_3DDKSHADOW);
-    case SkinColour::HilightText: return SystemColor(COLOR_HIGHLIGHTTEXT);
-    case SkinColour::Hilight: return SystemColor(COLOR_HIGHLIGHT);
-    case SkinColour::MenuBarText: return SystemColor(COLOR_MENUTEXT);
-    case SkinColour::MenuText: return SystemColor(COLOR_MENUTEXT);
-    case SkinColour::Menu: return SystemColor(COLOR_MENU);
-    case SkinColour::Scrollbar: return SystemColor(COLOR_SCROLLBAR);
-    default: return SystemColor(COLOR_BTNFACE);  // ButtonFace, and Menubar and Title follow it
+    case SkinColour::Buttonlight:
+      return SystemColor(COLOR_BTNHIGHLIGHT);
+    case SkinColour::ButtonShadow:
+      return SystemColor(COLOR_BTNSHADOW);
+    case SkinColour::ButtonDkShadow:
+      return SystemColor(COLOR_3DDKSHADOW);
+    case SkinColour::HilightText:
+      return SystemColor(COLOR_HIGHLIGHTTEXT);
+    case SkinColour::Hilight:
+      return SystemColor(COLOR_HIGHLIGHT);
+    case SkinColour::MenuBarText:
+      return SystemColor(COLOR_MENUTEXT);
+    case SkinColour::MenuText:
+      return SystemColor(COLOR_MENUTEXT);
+    case SkinColour::Menu:
+      return SystemColor(COLOR_MENU);
+    case SkinColour::Scrollbar:
+      return SystemColor(COLOR_SCROLLBAR);
+    default:
+      return SystemColor(COLOR_BTNFACE);  // ButtonFace, and Menubar and Title follow it
   }
 }
 

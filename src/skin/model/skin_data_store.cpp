@@ -89,4 +89,6 @@ void TSkinData::SetSkinFile(const std::string& fileName) {
   RefreshSkin();
 }
 
-std::string TSkinData::SkinStore() const { return IsDesigning() && FStored.Size() > 0 ? "(Good)" : "(none)"; }
+std::string TSkinData::SkinStore() const {
+  return IsDesigning() && FStored.Size() > 0 ? "(Good)" : "(none)";
+}

@@ -34,8 +34,8 @@ std::unique_ptr<TBitmap> RenderSkinFrame(int width, int height, TBitmap& image, 
   const HDC dc = result->Canvas().Handle();
   const HDC src = image.Canvas().Handle();
   SetStretchBltMode(dc, COLORONCOLOR);
-  const int cw = width - l - r, ch = height - t - b;     // centre of the target
-  const int scw = fw - l - r, sch = fh - t - b;          // centre of the frame
+  const int cw = width - l - r, ch = height - t - b;  // centre of the target
+  const int scw = fw - l - r, sch = fh - t - b;       // centre of the frame
   Piece(dc, 0, 0, l, t, src, sx, sy, l, t);
   Piece(dc, 0, height - b, l, b, src, sx, sy + fh - b, l, b);
   Piece(dc, width - r, 0, r, t, src, sx + fw - r, sy, r, t);

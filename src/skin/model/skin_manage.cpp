@@ -22,11 +22,10 @@ struct TManagerState {
   TSkinManageExtension* Extension = nullptr;
   bool ShuttingDown = false;
   ~TManagerState() {
-    // At program end, if nobody freed it before: unhook so no late hook call finds it.
-    if (Manager) {
-      ShuttingDown = true;
-      Manager.reset();
-    }
+    // At program end, if nobody freed the manager before: the statics its timer needs may be
+    // gone already, so it is left to the process's end; late hook calls are only passed on.
+    ShuttingDown = true;
+    (void)Manager.release();
   }
 };
 
@@ -62,9 +61,13 @@ TSkinManage::~TSkinManage() {
   State().ShuttingDown = true;
 }
 
-void TSkinManage::SetExtension(TSkinManageExtension* extension) { State().Extension = extension; }
+void TSkinManage::SetExtension(TSkinManageExtension* extension) {
+  State().Extension = extension;
+}
 
-TSkinManageExtension* TSkinManage::Extension() { return State().Extension; }
+TSkinManageExtension* TSkinManage::Extension() {
+  return State().Extension;
+}
 
 void TSkinManage::Register(TSkinData* data) {
   if (!data || std::find(FSkinDatas.begin(), FSkinDatas.end(), data) != FSkinDatas.end()) return;
@@ -166,7 +169,9 @@ void TSkinManage::RunScheduledAction() {
   PendingSkinData = nullptr;
 }
 
-TSkinManage* SkinManager() { return State().Manager.get(); }
+TSkinManage* SkinManager() {
+  return State().Manager.get();
+}
 
 TSkinManage& EnsureSkinManager() {
   TManagerState& state = State();
@@ -177,9 +182,13 @@ TSkinManage& EnsureSkinManager() {
   return *state.Manager;
 }
 
-void FreeSkinManager() { State().Manager.reset(); }
+void FreeSkinManager() {
+  State().Manager.reset();
+}
 
-bool SkinShuttingDown() { return State().ShuttingDown; }
+bool SkinShuttingDown() {
+  return State().ShuttingDown;
+}
 
 namespace {
 

@@ -16,7 +16,9 @@ std::unique_ptr<TBitmap> Coded(int w, int h, TPixelFormat format = TPixelFormat:
   return b;
 }
 
-COLORREF CodeOf(int x, int y) { return RGB(10 + x, 20 + y, 30); }
+COLORREF CodeOf(int x, int y) {
+  return RGB(10 + x, 20 + y, 30);
+}
 
 TEST(ImgUtil, KeyColourIsReplacedAndOtherPixelsStay) {
   TBitmap b(2, 2, TPixelFormat::pf32bit);
@@ -95,8 +97,9 @@ TEST(ImgUtil, BlendsResolveSystemColours) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   EXPECT_EQ(static_cast<COLORREF>(BlendColours(clBtnFace, clBtnFace, 50)), face);
   EXPECT_EQ(BlendColours(clWhite, clBlack, 150), RGB(38, 38, 38));
-  EXPECT_EQ(BlendColours(clBtnFace, clBlack, 50),
-            RGB((GetRValue(face) * 50 + 50) / 100, (GetGValue(face) * 50 + 50) / 100, (GetBValue(face) * 50 + 50) / 100));
+  EXPECT_EQ(
+      BlendColours(clBtnFace, clBlack, 50),
+      RGB((GetRValue(face) * 50 + 50) / 100, (GetGValue(face) * 50 + 50) / 100, (GetBValue(face) * 50 + 50) / 100));
 }
 
 TEST(ImgUtil, GradientFillDrawsTheRampAndOnlyTheVisibleLines) {

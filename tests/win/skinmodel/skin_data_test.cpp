@@ -174,9 +174,10 @@ TEST_F(SkinDataTest, ABadStoredSkinSwitchesAnActiveMainComponentOffQuietly) {
 
 TEST_F(SkinDataTest, AGoodStoredSkinIsLoadedWhileTheFormIsReadAndTurnsSkinningOn) {
   const auto archive = SmallArchive();
-  auto form = ReadForm("  object SkinData1: TSkinData\n    Active = True\n    SkinControls = [xcMainMenu, xcMenuItem, "
-                       "xcSystemMenu, xcScrollbar]\n    SkinStream = {" +
-                       StreamHex(archive, static_cast<std::uint32_t>(archive.size())) + "}\n  end\n");
+  auto form = ReadForm(
+      "  object SkinData1: TSkinData\n    Active = True\n    SkinControls = [xcMainMenu, xcMenuItem, "
+      "xcSystemMenu, xcScrollbar]\n    SkinStream = {" +
+      StreamHex(archive, static_cast<std::uint32_t>(archive.size())) + "}\n  end\n");
   auto* data = form->FindComponentAs<TSkinData>("SkinData1");
   ASSERT_TRUE(data);
   EXPECT_FALSE(data->SkinPending());
@@ -191,8 +192,9 @@ TEST_F(SkinDataTest, AGoodStoredSkinIsLoadedWhileTheFormIsReadAndTurnsSkinningOn
   EXPECT_FALSE(manager->Timer().Enabled());
   EXPECT_EQ(data->Version(), "5.40.07.15");
 
-  auto other = ReadForm("  object SkinData1: TSkinData\n    SkinControls = [xcPopupMenu, xcMenuItem, xcSystemMenu]\n"
-                        "  end\n");
+  auto other = ReadForm(
+      "  object SkinData1: TSkinData\n    SkinControls = [xcPopupMenu, xcMenuItem, xcSystemMenu]\n"
+      "  end\n");
   auto* second = other->FindComponentAs<TSkinData>("SkinData1");
   EXPECT_EQ(second->SkinControls(), SetOf(xcPopupMenu, xcMenuItem));
   // The first main component stays the manager's main one.

@@ -101,9 +101,9 @@ TEST(SkinObjects, GenericLoadersApplyDefaultsAndClamps) {
   EXPECT_EQ(data->TabPane->BottomHeight, -2);
 
   ASSERT_TRUE(data->Progress);
-  EXPECT_EQ(data->Progress->Tile, 1);  // the bitmap loader clamps to 1
+  EXPECT_EQ(data->Progress->Tile, 1);          // the bitmap loader clamps to 1
   EXPECT_EQ(data->Progress->NormalColour, 0);  // it reads no colours
-  EXPECT_EQ(data->Progress->Frame, 1);  // Style 1
+  EXPECT_EQ(data->Progress->Frame, 1);         // Style 1
 
   ASSERT_TRUE(data->MenuBar);
   EXPECT_EQ(data->MenuBar->Tile, 1);
@@ -129,10 +129,11 @@ TEST(SkinObjects, FrameCountsFollowTheSection) {
   TTestSkin skin;
   skin.Strip("p.bmp", 4, 6, 6, 3);
   std::string ini;
-  const char* sections[] = {"Progress.Chunk", "GroupBoxEdge", "StatusBarEdges", "ExtraImages", "Headerbar",
-                            "MenuItem", "MenuBackground", "Scrollbar", "HorzScroll", "VertScroll",
-                            "HorzScrollThumb", "VertScrollThumb", "Trackbar.ThumbHorz", "Trackbar.ThumbDown",
-                            "Track", "TRACKVERT", "UpDown.Horz", "Tabs", "ComboButton"};
+  const char* sections[] = {
+      "Progress.Chunk",     "GroupBoxEdge",       "StatusBarEdges", "ExtraImages", "Headerbar",       "MenuItem",
+      "MenuBackground",     "Scrollbar",          "HorzScroll",     "VertScroll",  "HorzScrollThumb", "VertScrollThumb",
+      "Trackbar.ThumbHorz", "Trackbar.ThumbDown", "Track",          "TRACKVERT",   "UpDown.Horz",     "Tabs",
+      "ComboButton"};
   for (const char* s : sections) ini += std::string("[") + s + "]\r\nImage=p.bmp\r\nFrame=0\r\n";
   ini += "[VertScrollThumb]\r\nFrameCount=2\r\n[Progress]\r\nBitmap=p.bmp\r\n";
   ini += "[Progress.Chunk]\r\nFrame=3\r\n";
@@ -162,8 +163,10 @@ TEST(SkinObjects, FrameCountsFollowTheSection) {
   EXPECT_EQ(data->Title->Frame, 2);
   EXPECT_EQ(data->Buttons->Frame, 5);
 
-  auto thumbs = LoadTestSkin(TTestSkin().Strip("p.bmp", 2, 4, 4, 1).Ini(
-      "[HorzScrollThumb]\r\nImage=p.bmp\r\nFrameCount=2\r\n[Headerbar]\r\nImage=p.bmp\r\nFrame=6\r\n"));
+  auto thumbs = LoadTestSkin(
+      TTestSkin()
+          .Strip("p.bmp", 2, 4, 4, 1)
+          .Ini("[HorzScrollThumb]\r\nImage=p.bmp\r\nFrameCount=2\r\n[Headerbar]\r\nImage=p.bmp\r\nFrame=6\r\n"));
   EXPECT_EQ(thumbs->HorzScrollThumb->Frame, 2);
   EXPECT_EQ(thumbs->Headerbar->Frame, 6);
 }
@@ -176,8 +179,9 @@ TEST(SkinObjects, RadioAndCheckFramesComeFromThePictureWhenNotGiven) {
   EXPECT_EQ(a->Buttons->CheckButtonFrame, 10);
   TTestSkin other;
   other.Strip("r64.bmp", 4, 16, 16, 1).Strip("c26.bmp", 2, 13, 13, 2);
-  auto b = LoadTestSkin(other.Ini("[Buttons]\r\nRadioButton=r64.bmp\r\nCheckButton=c26.bmp\r\nTile=4\r\n"
-                                  "NormalColour2=4 5 6\r\n"));
+  auto b =
+      LoadTestSkin(other.Ini("[Buttons]\r\nRadioButton=r64.bmp\r\nCheckButton=c26.bmp\r\nTile=4\r\n"
+                             "NormalColour2=4 5 6\r\n"));
   EXPECT_EQ(b->Buttons->RadioButtonFrame, 4);
   EXPECT_EQ(b->Buttons->CheckButtonFrame, 4);  // at least 4
   EXPECT_EQ(b->Buttons->Tile, 0);
@@ -185,7 +189,8 @@ TEST(SkinObjects, RadioAndCheckFramesComeFromThePictureWhenNotGiven) {
   EXPECT_FALSE(b->Buttons->HasPressedColour2);
   EXPECT_EQ(b->Buttons->NormalColour2, RGB(4, 5, 6));
   TTestSkin given;
-  auto c = LoadTestSkin(given.Strip("r.bmp", 4, 13, 13, 1).Ini("[Buttons]\r\nRadioButton=r.bmp\r\nRadioButtonFrame=7\r\n"));
+  auto c =
+      LoadTestSkin(given.Strip("r.bmp", 4, 13, 13, 1).Ini("[Buttons]\r\nRadioButton=r.bmp\r\nRadioButtonFrame=7\r\n"));
   EXPECT_EQ(c->Buttons->RadioButtonFrame, 7);
   EXPECT_EQ(c->Buttons->CheckButtonFrame, 4);  // no picture
 }
@@ -206,9 +211,8 @@ TEST(SkinObjects, TitleButtonsAreChosenAndTheirFramesDerived) {
   auto data = LoadTestSkin(skin);
   std::vector<std::string> names;
   for (const auto& b : data->TitleButtons) names.push_back(b->Name);
-  const std::vector<std::string> expected = {"BUTTONCLOSE", "BUTTONMAX",  "BUTTONSHOWN", "BUTTONRESTORE",
-                                             "BUTTONSYS",   "BUTTONHELP", "MDICONTROLS", "MDICONTROLS",
-                                             "MDICONTROLS"};
+  const std::vector<std::string> expected = {"BUTTONCLOSE", "BUTTONMAX",   "BUTTONSHOWN", "BUTTONRESTORE", "BUTTONSYS",
+                                             "BUTTONHELP",  "MDICONTROLS", "MDICONTROLS", "MDICONTROLS"};
   ASSERT_EQ(names, expected);
   const auto& b = data->TitleButtons;
   EXPECT_EQ(b[0]->Frame, 3);  // 60 x 20: ratio 3.0
@@ -225,7 +229,8 @@ TEST(SkinObjects, TitleButtonsAreChosenAndTheirFramesDerived) {
   EXPECT_FALSE(b[5]->Image.Empty());  // a frame key keeps the picture
   EXPECT_EQ(b[5]->Frame, 2);
 
-  auto single = LoadTestSkin(TTestSkin().Ini("[BUTTON]\r\n[BUTTONS]\r\n[BUTTON.RADIO]\r\n[BUTTON.CHECKBOX]\r\n[Button1]\r\n"));
+  auto single =
+      LoadTestSkin(TTestSkin().Ini("[BUTTON]\r\n[BUTTONS]\r\n[BUTTON.RADIO]\r\n[BUTTON.CHECKBOX]\r\n[Button1]\r\n"));
   ASSERT_EQ(single->TitleButtons.size(), 4u);
   EXPECT_EQ(single->TitleButtons[0]->Name, "BUTTON1");
 }
@@ -241,15 +246,17 @@ TEST(SkinObjects, MdiButtonsAreCutFromTheMdiPicture) {
     ASSERT_EQ(b.Image.Width(), 40);
     ASSERT_EQ(b.Image.Height(), 8);
     EXPECT_EQ(b.Xcoord, 14 * (3 - k));
-    for (int c = 0; c < 4; ++c) EXPECT_EQ(PixelAt(b.Image, c * 10 + 5, 4), static_cast<COLORREF>(FrameColour(5, 4 * k + c + 1)));
+    for (int c = 0; c < 4; ++c)
+      EXPECT_EQ(PixelAt(b.Image, c * 10 + 5, 4), static_cast<COLORREF>(FrameColour(5, 4 * k + c + 1)));
   }
 }
 
 TEST(SkinObjects, ComboPicturesAreCombinedFromSunkEdgeAndComboButton) {
   TTestSkin skin;
   skin.Strip("sunk.bmp", 4, 20, 21, 1).Strip("combo.bmp", 4, 18, 21, 2);
-  skin.Ini("[SunkEdge]\r\nImage=sunk.bmp\r\nLeftWidth=2\r\nTopHeight=3\r\nRightWidth=2\r\nBottomHeight=4\r\n"
-           "[ComboButton]\r\nImage=combo.bmp\r\nTrans=0\r\n");
+  skin.Ini(
+      "[SunkEdge]\r\nImage=sunk.bmp\r\nLeftWidth=2\r\nTopHeight=3\r\nRightWidth=2\r\nBottomHeight=4\r\n"
+      "[ComboButton]\r\nImage=combo.bmp\r\nTrans=0\r\n");
   auto data = LoadTestSkin(skin);
   const int bw = GetSystemMetrics(SM_CXHSCROLL) + 2;
   TDataSkinBorder& combo = *data->ComboButton;
@@ -282,7 +289,8 @@ TEST(SkinObjects, ComboPicturesAreCombinedFromSunkEdgeAndComboButton) {
   ASSERT_EQ(arrow.Image.Height(), 17);
   EXPECT_EQ(arrow.Frame, 4);
   for (int i = 0; i < 4; ++i)
-    for (int p : {0, 8, 16}) EXPECT_EQ(PixelAt(arrow.Image, 17 * i + p, p), PixelAt(combo.Image, 50 * (i + 1) - 19 + p, 2 + p));
+    for (int p : {0, 8, 16})
+      EXPECT_EQ(PixelAt(arrow.Image, 17 * i + p, p), PixelAt(combo.Image, 50 * (i + 1) - 19 + p, 2 + p));
 }
 
 TEST(SkinObjects, ComboArrowWithoutSunkEdgeIsTheButtonOnTheFace) {
@@ -332,9 +340,10 @@ TEST(SkinObjects, TitleColourIsSampledFromTheTopBorderAndFeedsTheToolbar) {
   // A 142 x 62 top border of two stacked frames; only (47, 10) is red.
   TTestSkin skin;
   skin.Picture("top.bmp", 142, 62, [](int x, int y) { return x == 47 && y == 10 ? RGB(220, 20, 20) : RGB(0, 0, 90); });
-  skin.Ini("[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\nTextBack=top.bmp\r\nTextShift=26\r\nActiveTextR=1\r\n"
-           "ActiveTextG=2\r\nActiveTextB=3\r\nInActiveTextR=4\r\nInActiveTextG=5\r\n[Fonts]\r\nFontHeight=11\r\n"
-           "[TitlebarSkin]\r\nSkinName=Test Skin\r\n");
+  skin.Ini(
+      "[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\nTextBack=top.bmp\r\nTextShift=26\r\nActiveTextR=1\r\n"
+      "ActiveTextG=2\r\nActiveTextB=3\r\nInActiveTextR=4\r\nInActiveTextG=5\r\n[Fonts]\r\nFontHeight=11\r\n"
+      "[TitlebarSkin]\r\nSkinName=Test Skin\r\n");
   auto data = LoadTestSkin(skin);
   EXPECT_EQ(data->Colour(SkinColour::Title), RGB(220, 20, 20));
   EXPECT_EQ(data->SkinName(), "Test Skin");

@@ -11,10 +11,14 @@
 #include "skin_writer.h"
 
 // The colour (0x00BBGGRR) of frame f (1-based) of a picture with the given seed; never magenta.
-inline TColor FrameColour(int seed, int f) { return RGB(20 * f, 40 + seed, 200 - 10 * f); }
+inline TColor FrameColour(int seed, int f) {
+  return RGB(20 * f, 40 + seed, 200 - 10 * f);
+}
 
 // 0x00RRGGBB for the BMP writer.
-inline std::uint32_t FileRgb(TColor c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+inline std::uint32_t FileRgb(TColor c) {
+  return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
 
 class TTestSkin {
 public:
@@ -55,4 +59,6 @@ inline TOwned<TSkinData> LoadTestSkin(const TTestSkin& skin) {
   return data;
 }
 
-inline COLORREF PixelAt(TBitmap& b, int x, int y) { return GetPixel(b.Canvas().Handle(), x, y); }
+inline COLORREF PixelAt(TBitmap& b, int x, int y) {
+  return GetPixel(b.Canvas().Handle(), x, y);
+}
