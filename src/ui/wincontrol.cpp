@@ -579,29 +579,22 @@ void TWinControl::SetParentBackground(bool value) {
 }
 
 void TWinControl::NcCalcSizeBevel(TMessage& message) {
-  DefaultHandler(message);
+  // The bevel is the outermost ring: the platform lays out its border and scroll bars inside it.
   const int size = BevelSize();
-  if (size == 0) return;
   auto* r = reinterpret_cast<RECT*>(message.LParam);
   if (FBevelEdges & beLeft) r->left += size;
   if (FBevelEdges & beTop) r->top += size;
   if (FBevelEdges & beRight) r->right -= size;
   if (FBevelEdges & beBottom) r->bottom -= size;
+  DefaultHandler(message);
 }
 
 void TWinControl::NcPaintBevel() {
   const int size = BevelSize();
   if (size == 0 || !FHandle) return;
-  RECT window{}, client{};
+  RECT window{};
   GetWindowRect(FHandle, &window);
-  GetClientRect(FHandle, &client);
-  MapWindowPoints(FHandle, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  OffsetRect(&client, -window.left, -window.top);
-  RECT r = client;
-  if (FBevelEdges & beLeft) r.left -= size;
-  if (FBevelEdges & beTop) r.top -= size;
-  if (FBevelEdges & beRight) r.right += size;
-  if (FBevelEdges & beBottom) r.bottom += size;
+  RECT r{0, 0, window.right - window.left, window.bottom - window.top};
   UINT edge = 0;
   if (FBevelInner == TBevelCut::bvLowered) edge |= BDR_SUNKENINNER;
   if (FBevelInner == TBevelCut::bvRaised) edge |= BDR_RAISEDINNER;

@@ -1,0 +1,26 @@
+// Program start: one copy only, then the main window and the message loop.
+#include "app/main_form.h"
+#include "base/error.h"
+#include "ui/application.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // A second copy ends at once, silently; the first keeps the mutex until it ends.
+  HANDLE mutex = CreateMutexW(nullptr, TRUE, L"Corvana");
+  if (!mutex) return 0;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex);
+    return 0;
+  }
+  TApplication application;
+  application.Initialize();
+  application.SetTitle(L"Corvana");
+  application.SetIcon(LoadIconW(instance, L"MAINICON"));
+  try {
+    application.CreateForm<TForm1>();
+  } catch (const Exception& e) {
+    application.ShowException(e.Message());
+    return 1;
+  }
+  application.Run();
+  return 0;
+}
