@@ -38,8 +38,13 @@ test: bootstrap
 	$(MAKE) test-fuzz
 	$(MAKE) test-win
 
-run: bootstrap native
-	scripts/run $(NATIVE)
+run: bootstrap
+	$(MAKE) win64
+	scripts/run $(NATIVE) $(WIN)
+
+screenshot: bootstrap
+	$(MAKE) win64
+	scripts/screenshot $(NATIVE) $(WIN)
 
 bench: bootstrap
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DCORVANA_TESTS=OFF

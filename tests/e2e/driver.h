@@ -1,0 +1,67 @@
+// Drives the real corvana.exe from outside, as an automation client would: starts it in a
+// folder, finds its windows by class, caption and place, types, clicks and reads back.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/win32.h"
+
+class TAppDriver {
+public:
+  TAppDriver() = default;
+  ~TAppDriver();
+  TAppDriver(const TAppDriver&) = delete;
+  TAppDriver& operator=(const TAppDriver&) = delete;
+
+  // Starts the program in a folder; false when it does not start.
+  bool Start(const std::wstring& program, const std::wstring& folder);
+  // Waits for the main window ("TForm1" of this process); null after the timeout.
+  HWND WaitMainWindow(int milliseconds = 15000);
+  // Waits for the process to end; false when it still runs after the timeout.
+  bool WaitExit(int milliseconds);
+  void Kill();
+  DWORD ProcessId() const { return FProcess.dwProcessId; }
+  HANDLE Process() const { return FProcess.hProcess; }
+  HWND MainWindow() const { return FMain; }
+
+  // Children of the main window.
+  std::vector<HWND> Children(const wchar_t* className) const;
+  HWND Button(const std::wstring& caption) const;
+  // The memos of the query tab: input on the left, results on the right.
+  HWND InputMemo() const;
+  HWND ResultMemo() const;
+  // The information memo of the database tab.
+  HWND InfoMemo() const;
+  HWND PageControl() const;
+  void SelectTab(int index);
+
+  // A message box of this process (class "#32770"), or null.
+  HWND FindDialog(const std::wstring& caption = L"") const;
+  HWND WaitDialog(const std::wstring& caption, int milliseconds);
+  static std::wstring DialogText(HWND dialog);
+  static void PressDialogButton(HWND dialog, int id);
+
+  static std::wstring Text(HWND window);
+  static void SetText(HWND window, const std::wstring& text);
+  static std::vector<std::wstring> Lines(HWND memo);
+  // Presses a button without waiting for its handler (which may open a modal box).
+  static void Click(HWND button);
+  // Waits until a condition holds; false after the timeout.
+  static bool WaitUntil(const std::function<bool()>& condition, int milliseconds);
+  static RECT ScreenRect(HWND window);
+  // Saves the window's area of the screen as a 24-bit BMP file.
+  static bool SaveScreenshot(HWND window, const std::wstring& file);
+
+private:
+  PROCESS_INFORMATION FProcess{};
+  HWND FMain = nullptr;
+};
+
+// Windows of a class that belong to a process (visible top-level ones).
+std::vector<HWND> TopLevelWindows(DWORD processId, const wchar_t* className);
+// Every top-level window of a class, of any process.
+int CountTopLevelWindows(const wchar_t* className);
+// The folder of the running test program.
+std::wstring ProgramFolder();

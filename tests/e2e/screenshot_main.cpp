@@ -1,0 +1,35 @@
+// corvana-driver: starts corvana.exe in the current folder, runs a query of addresses and
+// names, and saves pictures of both tabs.
+//   corvana-driver screenshot OUTDIR
+#include <cstdio>
+#include <string>
+
+#include "driver.h"
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3 || std::wstring(argv[1]) != L"screenshot") {
+    std::fprintf(stderr, "usage: corvana-driver screenshot OUTDIR\n");
+    return 2;
+  }
+  const std::wstring out = argv[2];
+  wchar_t folder[MAX_PATH]{};
+  GetCurrentDirectoryW(MAX_PATH, folder);
+  TAppDriver app;
+  if (!app.Start(std::wstring(folder) + L"\\corvana.exe", folder) || !app.WaitMainWindow()) {
+    std::fprintf(stderr, "corvana-driver: corvana.exe did not start\n");
+    return 1;
+  }
+  TAppDriver::SetText(app.InputMemo(),
+                      L"8.8.8.8\r\n114.114.114.114\r\nlocalhost\r\n192.168.1.10\r\n203.0.113.7\r\n1.1.1.1\r\n223.5.5.5");
+  TAppDriver::Click(app.Button(L"查询"));
+  TAppDriver::WaitUntil([&] { return TAppDriver::Lines(app.ResultMemo()).size() >= 7; }, 15000);
+  Sleep(500);
+  bool ok = TAppDriver::SaveScreenshot(app.MainWindow(), out + L"\\tab1.bmp");
+  app.SelectTab(1);
+  TAppDriver::Click(app.Button(L"数据库版本"));
+  TAppDriver::WaitUntil([&] { return TAppDriver::Lines(app.InfoMemo()).size() >= 4; }, 10000);
+  Sleep(500);
+  ok = TAppDriver::SaveScreenshot(app.MainWindow(), out + L"\\tab2.bmp") && ok;
+  app.Kill();
+  return ok ? 0 : 1;
+}
