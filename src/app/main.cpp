@@ -1,6 +1,7 @@
 // Program start: one copy only, then the main window and the message loop.
 #include "app/main_form.h"
 #include "base/error.h"
+#include "skin/model/skin_manage.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -22,5 +23,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 1;
   }
   application.Run();
+  // The skin manager unhooks while the application and its timers still exist.
+  FreeSkinManager();
   return 0;
 }

@@ -16,11 +16,11 @@
 #include "ui/component.h"
 #include "ui/gdi.h"
 #include "ui/graphics.h"
+#include "ui/imagelist.h"
 #include "ui/strings.h"
 
 class TControl;
 class THintWindow;
-class TImageList;
 class TQuickIni;
 class TSkinReader;
 
