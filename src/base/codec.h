@@ -16,4 +16,6 @@ bool Utf8FitsGbk(std::string_view utf8);
 std::wstring GbkToWide(std::string_view gbk);
 std::string WideToGbk(std::wstring_view wide);
 std::wstring Utf8ToWide(std::string_view utf8);
+// Appends one code point in UTF-8.
+void AppendUtf8(char32_t codePoint, std::string& out);
 std::string WideToUtf8(std::wstring_view wide);

@@ -50,7 +50,9 @@ char32_t DecodeUtf8(std::string_view s, size_t& pos) {
   return cp;
 }
 
-void EncodeUtf8(char32_t cp, std::string& out) {
+}  // namespace
+
+void AppendUtf8(char32_t cp, std::string& out) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -68,7 +70,6 @@ void EncodeUtf8(char32_t cp, std::string& out) {
   }
 }
 
-}  // namespace
 
 std::wstring Utf8ToWide(std::string_view utf8) {
   std::wstring out;
@@ -104,7 +105,7 @@ std::string WideToUtf8(std::wstring_view wide) {
       }
     }
     if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacement;
-    EncodeUtf8(cp, out);
+    AppendUtf8(cp, out);
   }
   return out;
 }

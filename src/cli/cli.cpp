@@ -71,14 +71,19 @@ bool LooksLikeAddress(const std::string& text) {
   return true;
 }
 
-int Lookup(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  std::unique_ptr<TQQWry> reader;
+// Opens the database, or says why not; null then.
+std::unique_ptr<TQQWry> OpenDatabase(const Options& options, std::ostream& err) {
   try {
-    reader = std::make_unique<TQQWry>(options.database);
+    return std::make_unique<TQQWry>(options.database);
   } catch (const Exception& e) {
     err << "corvana: " << e.Message() << "\n";
-    return 2;
+    return nullptr;
   }
+}
+
+int Lookup(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<TQQWry> reader = OpenDatabase(options, err);
+  if (!reader) return 2;
   Writer writer(out, options.gbk);
   bool failed = false;
   auto one = [&](std::string input) {
@@ -108,13 +113,8 @@ int Lookup(const Options& options, std::istream& in, std::ostream& out, std::ost
 
 int Info(const Options& options, std::ostream& out, std::ostream& err) {
   Writer writer(out, options.gbk);
-  std::unique_ptr<TQQWry> reader;
-  try {
-    reader = std::make_unique<TQQWry>(options.database);
-  } catch (const Exception& e) {
-    err << "corvana: " << e.Message() << "\n";
-    return 2;
-  }
+  std::unique_ptr<TQQWry> reader = OpenDatabase(options, err);
+  if (!reader) return 2;
   try {
     writer.Line(FormatText("文件大小：%lld字节", static_cast<long long>(reader->FileSize())));
     writer.Line(FormatText("记录总数：%lld条", static_cast<long long>(reader->RecordCount())));
