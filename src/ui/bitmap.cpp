@@ -32,6 +32,19 @@ TPixelFormat FormatOfBits(int bits) {
   }
 }
 
+// A bottom-up BITMAPINFO with room for a full colour table.
+std::vector<std::uint8_t> DibInfo(int width, int height, int bits) {
+  std::vector<std::uint8_t> info(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD), 0);
+  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
+  header->biSize = sizeof(BITMAPINFOHEADER);
+  header->biWidth = width;
+  header->biHeight = height;
+  header->biPlanes = 1;
+  header->biBitCount = static_cast<WORD>(bits);
+  header->biCompression = BI_RGB;
+  return info;
+}
+
 std::vector<RGBQUAD> DefaultPalette(int bits) {
   std::vector<RGBQUAD> colours;
   if (bits == 1) {
@@ -104,14 +117,8 @@ void TBitmap::Create(int width, int height, TPixelFormat format, const std::vect
   if (FWidth == 0 || FHeight == 0) return;
   const int bits = BitsOf(format);
   const std::vector<RGBQUAD> colours = palette ? *palette : DefaultPalette(bits);
-  std::vector<std::uint8_t> info(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD), 0);
+  std::vector<std::uint8_t> info = DibInfo(FWidth, FHeight, bits);
   auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
-  header->biSize = sizeof(BITMAPINFOHEADER);
-  header->biWidth = FWidth;
-  header->biHeight = FHeight;
-  header->biPlanes = 1;
-  header->biBitCount = static_cast<WORD>(bits);
-  header->biCompression = BI_RGB;
   if (format == TPixelFormat::pf16bit) {
     header->biCompression = BI_BITFIELDS;
     const DWORD masks[3] = {0xF800, 0x07E0, 0x001F};
@@ -157,14 +164,7 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
   old.Assign(*this);
   Create(FWidth, FHeight, format);
   // Through the DIB copy, so every format converts to every other.
-  std::vector<std::uint8_t> info(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD), 0);
-  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
-  header->biSize = sizeof(BITMAPINFOHEADER);
-  header->biWidth = FWidth;
-  header->biHeight = FHeight;
-  header->biPlanes = 1;
-  header->biBitCount = 32;
-  header->biCompression = BI_RGB;
+  std::vector<std::uint8_t> info = DibInfo(FWidth, FHeight, 32);
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(FWidth) * FHeight * 4);
   const HDC screen = GetDC(nullptr);
   GetDIBits(screen, old.Handle(), 0, static_cast<UINT>(FHeight), pixels.data(),
