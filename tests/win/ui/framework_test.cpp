@@ -5,6 +5,7 @@
 
 #include "win/support/ui_test.h"
 #include "ui/extctrls.h"
+#include "ui/hintwindow.h"
 #include "ui/form.h"
 #include "ui/menus.h"
 #include "ui/pagecontrol.h"
@@ -303,6 +304,80 @@ TEST(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheirHandlers) {
   EXPECT_NE(open->Command(), file->Command());
   EXPECT_NE(file->Handle(), nullptr);
   EXPECT_EQ(menu->FindHandle(file->Handle()), file);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Components, TimerFiresWhileEnabledAndStops) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  auto* timer = new TTimer(form.get());
+  int ticks = 0;
+  timer->OnTimer = [&](TObject*) { ++ticks; };
+  timer->SetInterval(20);
+  PumpMessages(200);
+  EXPECT_GT(ticks, 2);
+  timer->SetEnabled(false);
+  const int stopped = ticks;
+  PumpMessages(100);
+  EXPECT_EQ(ticks, stopped);
+  timer->SetEnabled(true);
+  timer->Free();  // a freed timer never calls back
+  PumpMessages(60);
+  EXPECT_EQ(ticks, stopped);
+}
+
+TEST(Controls, StatusBarPanelsAndOwnerDraw) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(40, 40, 400, 200);
+  auto* bar = new TStatusBar(form.get());
+  bar->SetParent(form.get());
+  for (int width : {100, 120, 80}) static_cast<TStatusPanel*>(bar->Panels()->Add())->SetWidth(width);
+  bar->Panel(1)->SetText(L"中间");
+  bar->Panel(2)->SetStyle(TStatusPanelStyle::psOwnerDraw);
+  int drawn = 0;
+  RECT drawnRect{};
+  bar->OnDrawPanel = [&](TStatusBar*, TStatusPanel* panel, const RECT& r) {
+    if (panel == bar->Panel(2)) {
+      ++drawn;
+      drawnRect = r;
+    }
+  };
+  form->Show();
+  PumpMessages(100);
+  int edges[3]{};
+  ASSERT_EQ(SendMessageW(bar->Handle(), SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)), 3);
+  EXPECT_EQ(edges[0], 100);
+  EXPECT_EQ(edges[1], 220);
+  EXPECT_EQ(edges[2], -1);  // the last panel runs to the end
+  wchar_t text[16]{};
+  SendMessageW(bar->Handle(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"中间");
+  EXPECT_GT(drawn, 0);
+  EXPECT_GE(drawnRect.left, 220);
+  // The bar sits at the bottom of the form.
+  EXPECT_EQ(bar->Top() + bar->Height(), form->ClientHeight());
+}
+
+TEST(Controls, HintWindowFitsItsTextAndShowsWithoutTheFocus) {
+  TestApplication();
+  TOwned<THintWindow> hint(new THintWindow(nullptr));
+  const RECT small = hint->CalcHintRect(300, L"短");
+  const RECT wide = hint->CalcHintRect(300, L"一个比较长的提示文字，会在三百像素处换行，所以高度会增加一些");
+  EXPECT_LT(small.right, wide.right);
+  EXPECT_LE(wide.right, 300 + 12);
+  EXPECT_GT(wide.bottom, small.bottom);  // wrapped onto more lines
+  const HWND focused = GetFocus();
+  RECT at = small;
+  OffsetRect(&at, 100, 100);
+  hint->ActivateHint(at, L"短");
+  EXPECT_TRUE(IsWindowVisible(hint->Handle()));
+  EXPECT_EQ(GetFocus(), focused);
+  hint->ReleaseHandle();
+  EXPECT_FALSE(IsWindowVisible(hint->Handle()));
 }
 
 }  // namespace
