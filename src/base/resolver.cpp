@@ -1,7 +1,9 @@
 // Host name resolution through gethostbyname on both platforms.
 #include "base/resolver.h"
 
+#include <cerrno>
 #include <cstring>
+#include <vector>
 
 #ifdef _WIN32
 #include "base/win32.h"
@@ -19,7 +21,12 @@ std::string LastAddressOf(const hostent* host) {
   for (char** entry = host->h_addr_list; *entry; ++entry) {
     in_addr address{};
     memcpy(&address, *entry, sizeof address);
-    result = inet_ntoa(address);
+#ifdef _WIN32
+    result = inet_ntoa(address);  // its buffer belongs to the calling thread
+#else
+    char text[INET_ADDRSTRLEN]{};
+    result = inet_ntop(AF_INET, &address, text, sizeof text) ? text : "";
+#endif
   }
   return result;
 }
@@ -34,7 +41,15 @@ std::string ResolveHost(const std::string& text) {
   result = LastAddressOf(gethostbyname(text.c_str()));
   WSACleanup();
 #else
-  result = LastAddressOf(gethostbyname(text.c_str()));
+  // The reentrant form: resolver pools call this from several threads.
+  hostent entry{};
+  hostent* host = nullptr;
+  int error = 0;
+  std::vector<char> buffer(1024);
+  while (gethostbyname_r(text.c_str(), &entry, buffer.data(), buffer.size(), &host, &error) == ERANGE &&
+         buffer.size() < (1u << 20))
+    buffer.resize(buffer.size() * 2);
+  result = LastAddressOf(host);
 #endif
   return result;
 }
