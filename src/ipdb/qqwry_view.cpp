@@ -19,27 +19,45 @@ void PadTo(std::string& text, size_t column) {
   if (text.size() < column) text.append(column - text.size(), ' ');
 }
 
+// A text the comma-text split keeps as one piece: no blanks or control characters, no
+// comma, no quote. (GBK trail bytes are 0x40 or above, so they are never one of those.)
+bool IsPlainPiece(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) <= ' ' || c == ',' || c == '"') return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+void AppendDottedAddress(std::uint32_t address, std::string& text) {
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    if (shift != 24) text += '.';
+    const unsigned part = (address >> shift) & 0xFF;
+    if (part >= 100) text += static_cast<char>('0' + part / 100);
+    if (part >= 10) text += static_cast<char>('0' + part / 10 % 10);
+    text += static_cast<char>('0' + part % 10);
+  }
+}
 
 std::string DottedAddress(std::uint32_t address) {
   std::string text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    if (shift != 24) text += '.';
-    text += std::to_string((address >> shift) & 0xFF);
-  }
+  AppendDottedAddress(address, text);
   return text;
 }
 
 std::int64_t AddressToNumber(std::string_view text) {
-  const TStringList pieces = SplitText(text, '.');
-  if (pieces.Count() < 4) throw Exception(kMsgBadAddress);
+  // The pieces are the texts between dots; only the first four count.
   std::int64_t sum = 0;
-  std::int64_t weight = 1;
-  for (int k = 3; k >= 0; --k) {
+  size_t pos = 0;
+  for (int k = 0; k < 4; ++k) {
+    const size_t dot = text.find('.', pos);
+    if (dot == std::string_view::npos && k < 3) throw Exception(kMsgBadAddress);
+    const size_t end = dot == std::string_view::npos ? text.size() : dot;
     std::int32_t value = 0;
-    if (!TryStrToInt(pieces[k], value)) throw Exception(kMsgBadAddress);
-    sum += static_cast<std::int64_t>(value) * weight;
-    weight *= 256;
+    if (!TryStrToInt(text.substr(pos, end - pos), value)) throw Exception(kMsgBadAddress);
+    sum += static_cast<std::int64_t>(value) * (std::int64_t{1} << (8 * (3 - k)));
+    pos = end + 1;
   }
   return sum;
 }
@@ -79,17 +97,17 @@ std::string_view TQQWryView::String(std::int64_t offset) const {
   return std::string_view(start, static_cast<size_t>(static_cast<const char*>(end) - start));
 }
 
-std::string TQQWryView::ReadArea(std::int64_t offset) const {
+std::string_view TQQWryView::ReadArea(std::int64_t offset) const {
   const std::uint8_t mode = Byte(offset);
   if (mode == kModeWholeLocation || mode == kModeCountry) {
     const std::uint32_t target = Offset24(offset + 1);
-    if (target == 0) return std::string(gbk::kUnknownArea);
-    return std::string(String(target));
+    if (target == 0) return gbk::kUnknownArea;
+    return String(target);
   }
-  return std::string(String(offset));
+  return String(offset);
 }
 
-void TQQWryView::ReadLocation(std::int64_t recordOffset, std::string& country, std::string& area) const {
+void TQQWryView::ReadLocation(std::int64_t recordOffset, std::string_view& country, std::string_view& area) const {
   const std::int64_t location = recordOffset + 4;
   const std::uint8_t mode = Byte(location);
   if (mode == kModeWholeLocation) {
@@ -114,7 +132,9 @@ std::int64_t TQQWryView::EntryOffset(std::int64_t record) const {
   return FFirstIndex + (record - 1) * kIndexEntrySize;
 }
 
-std::uint32_t TQQWryView::StartOf(std::int64_t record) const { return Word32(EntryOffset(record)); }
+std::uint32_t TQQWryView::StartOf(std::int64_t record) const {
+  return Word32(EntryOffset(record));
+}
 
 void TQQWryView::CheckRecord(std::int64_t record) const {
   if (record < 1 || record > FRecordCount) throw Exception(kMsgBadRecord);
@@ -141,22 +161,37 @@ std::int64_t TQQWryView::SearchIndex(std::int64_t n, std::int64_t hi, std::int64
 }
 
 std::int64_t TQQWryView::FindRecord(std::string_view addressText) const {
-  const std::int64_t n = AddressToNumber(addressText);
+  return FindAddress(AddressToNumber(addressText));
+}
+
+std::int64_t TQQWryView::FindAddress(std::int64_t n) const {
   // Below the first range there is no record; record 0 makes the caller's GetFields refuse it.
   if (n < static_cast<std::int64_t>(StartOf(1))) return 0;
+  if (!FTableTried && ++FPlainLookups > kPlainLookups) BuildStartTable();
+  if (!FStartTable.Empty()) return FStartTable.Find(n, FData + FFirstIndex, FRecordCount);
   return SearchIndex(n, FRecordCount, 1);
+}
+
+bool TQQWryView::BuildStartTable() const {
+  FTableTried = true;
+  // The constructor checked that every index entry lies inside the data.
+  return FStartTable.Build(FData + FFirstIndex, FRecordCount);
 }
 
 std::string TQQWryView::GetRecordText(std::int64_t record) const {
   CheckRecord(record);
   const std::int64_t entry = EntryOffset(record);
   const std::uint32_t recordOffset = Offset24(entry + 4);
-  std::string text = DottedAddress(Word32(entry));
-  PadTo(text, kAddressColumn);
-  text += DottedAddress(Word32(recordOffset));
-  PadTo(text, 2 * kAddressColumn);
-  std::string country, area;
+  const std::uint32_t start = Word32(entry);
+  const std::uint32_t end = Word32(recordOffset);
+  std::string_view country, area;
   ReadLocation(recordOffset, country, area);
+  std::string text;
+  text.reserve(2 * kAddressColumn + country.size() + 1 + area.size());
+  AppendDottedAddress(start, text);
+  PadTo(text, kAddressColumn);
+  AppendDottedAddress(end, text);
+  PadTo(text, 2 * kAddressColumn);
   text += country;
   text += ' ';
   text += area;
@@ -175,6 +210,23 @@ std::string TQQWryView::GetRecordText(std::int64_t record) const {
 }
 
 void TQQWryView::GetFields(TStringList& list, std::int64_t record) const {
+  CheckRecord(record);
+  const std::int64_t entry = EntryOffset(record);
+  const std::uint32_t recordOffset = Offset24(entry + 4);
+  const std::uint32_t start = Word32(entry);
+  const std::uint32_t end = Word32(recordOffset);
+  std::string_view country, area;
+  ReadLocation(recordOffset, country, area);
+  if (!country.empty() && IsPlainPiece(country) && IsPlainPiece(area) &&
+      2 * kAddressColumn + country.size() + 1 + area.size() <= kMaxRecordText) {
+    // The record text would split into exactly these four pieces; skip building it.
+    list.Clear();
+    list.Add(DottedAddress(start));
+    list.Add(DottedAddress(end));
+    list.Add(std::string(country));
+    list.Add(std::string(area.empty() ? gbk::kNone : area));
+    return;
+  }
   list.SetCommaText(GetRecordText(record));
   while (list.Count() < 4) list.Add(std::string(gbk::kNone));
   for (int k = 4; k < list.Count(); ++k) list[3] = list[3] + " " + list[k];
@@ -187,6 +239,9 @@ TRawRecord TQQWryView::ReadRecord(std::int64_t record) const {
   TRawRecord raw;
   raw.StartAddress = Word32(entry);
   raw.EndAddress = Word32(recordOffset);
-  ReadLocation(recordOffset, raw.Country, raw.Area);
+  std::string_view country, area;
+  ReadLocation(recordOffset, country, area);
+  raw.Country = country;
+  raw.Area = area;
   return raw;
 }
