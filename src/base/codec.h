@@ -7,6 +7,8 @@
 #include <string_view>
 
 std::string GbkToUtf8(std::string_view gbk);
+// Appends what GbkToUtf8 answers, without a text of its own per call.
+void AppendGbkAsUtf8(std::string_view gbk, std::string& out);
 // Characters GBK cannot hold become "?".
 std::string Utf8ToGbk(std::string_view utf8);
 // Whether every character of the UTF-8 text has a GBK form.

@@ -1,61 +1,29 @@
-// GBK conversions through iconv (code page 936 is glibc's "CP936").
-#include <iconv.h>
-
-#include <cerrno>
-#include <cstdint>
-
+// GBK conversions on POSIX: the code page 936 table (generated from glibc's "CP936").
 #include "base/codec.h"
+#include "base/codec_gbk_table.h"
 
-namespace {
-
-// One conversion with iconv; undecodable input is replaced and skipped.
-std::string Convert(const char* to, const char* from, std::string_view in, std::string_view replacement,
-                    bool* lossless = nullptr) {
-  if (lossless) *lossless = true;
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
-  std::string out;
-  char buffer[1024];
-  char* src = const_cast<char*>(in.data());
-  size_t srcLeft = in.size();
-  while (srcLeft > 0) {
-    char* dst = buffer;
-    size_t dstLeft = sizeof buffer;
-    const size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    out.append(buffer, sizeof buffer - dstLeft);
-    if (rc == static_cast<size_t>(-1)) {
-      if (errno == E2BIG) continue;
-      // EILSEQ or EINVAL (a sequence cut at the end): replace one unit and go on.
-      if (lossless) *lossless = false;
-      out.append(replacement);
-      size_t skip = 1;
-      if (std::string_view(from) == "UTF-8") {
-        // Skip the whole malformed or unmappable UTF-8 character.
-        const auto b = static_cast<unsigned char>(*src);
-        skip = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        if (skip > srcLeft) skip = srcLeft;
-      }
-      src += skip;
-      srcLeft -= skip;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-  }
-  iconv_close(cd);
-  return out;
+std::string GbkToUtf8(std::string_view gbk) {
+  return GbkTableToUtf8(gbk);
 }
 
-}  // namespace
+void AppendGbkAsUtf8(std::string_view gbk, std::string& out) {
+  AppendGbkTableAsUtf8(gbk, out);
+}
 
-std::string GbkToUtf8(std::string_view gbk) { return Convert("UTF-8", "CP936", gbk, "\xEF\xBF\xBD"); }
-
-std::string Utf8ToGbk(std::string_view utf8) { return Convert("CP936", "UTF-8", utf8, "?"); }
+std::string Utf8ToGbk(std::string_view utf8) {
+  return Utf8ToGbkTable(utf8);
+}
 
 bool Utf8FitsGbk(std::string_view utf8) {
   bool lossless = true;
-  Convert("CP936", "UTF-8", utf8, "?", &lossless);
+  Utf8ToGbkTable(utf8, &lossless);
   return lossless;
 }
 
-std::wstring GbkToWide(std::string_view gbk) { return Utf8ToWide(GbkToUtf8(gbk)); }
+std::wstring GbkToWide(std::string_view gbk) {
+  return Utf8ToWide(GbkToUtf8(gbk));
+}
 
-std::string WideToGbk(std::wstring_view wide) { return Utf8ToGbk(WideToUtf8(wide)); }
+std::string WideToGbk(std::wstring_view wide) {
+  return Utf8ToGbk(WideToUtf8(wide));
+}

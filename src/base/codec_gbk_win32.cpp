@@ -31,6 +31,7 @@ std::string WideToMulti(UINT codePage, std::wstring_view in, bool* lossless = nu
 std::wstring GbkToWide(std::string_view gbk) { return MultiToWide(kGbk, gbk); }
 std::string WideToGbk(std::wstring_view wide) { return WideToMulti(kGbk, wide); }
 std::string GbkToUtf8(std::string_view gbk) { return WideToUtf8(GbkToWide(gbk)); }
+void AppendGbkAsUtf8(std::string_view gbk, std::string& out) { out += GbkToUtf8(gbk); }
 std::string Utf8ToGbk(std::string_view utf8) { return WideToGbk(Utf8ToWide(utf8)); }
 
 bool Utf8FitsGbk(std::string_view utf8) {
