@@ -1,5 +1,4 @@
-// The command-line tool. Its lookup line is the window's result line; unlike the window
-// it goes on after a failing input and reports it on standard error.
+// The command-line tool: options, and the info and dump commands (lookup has its own file).
 #include "cli/cli.h"
 
 #include <istream>
@@ -9,43 +8,70 @@
 #include "base/codec.h"
 #include "base/csv.h"
 #include "base/error.h"
-#include "base/resolver.h"
+#include "cli/lookup.h"
 #include "ipdb/qqwry.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: corvana lookup [--db FILE] [--gbk] [ADDRESS|HOST ...]\n"
+    "usage: corvana lookup [--db FILE] [--gbk] [--format text|csv|json] [--jobs N] [ADDRESS|HOST ...]\n"
     "       corvana info [--db FILE] [--gbk]\n"
     "       corvana dump [--db FILE]\n"
     "Without operands, lookup reads one address or host name per line from standard input.\n"
     "The database defaults to QQWry.Dat in the current directory.\n";
 
+constexpr int kMaxJobs = 256;
+
 struct Options {
   std::string command;
-  std::string database = "QQWry.Dat";
-  bool gbk = false;
-  std::vector<std::string> operands;
+  TLookupOptions lookup;
 };
+
+// The value of an option that takes one, or an error naming what it needs.
+bool OptionValue(const std::vector<std::string>& args, size_t& i, const char* needs, std::string& value,
+                 std::ostream& err) {
+  if (i + 1 >= args.size()) {
+    err << "corvana: " << args[i] << " needs " << needs << "\n";
+    return false;
+  }
+  value = args[++i];
+  return true;
+}
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::ostream& err) {
   if (args.empty()) return false;
   options.command = args[0];
+  TLookupOptions& lookup = options.lookup;
+  std::string value;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--db") {
-      if (i + 1 >= args.size()) {
-        err << "corvana: --db needs a file name\n";
+      if (!OptionValue(args, i, "a file name", lookup.Database, err)) return false;
+    } else if (args[i] == "--gbk") {
+      lookup.Gbk = true;
+    } else if (args[i] == "--format" && options.command == "lookup") {
+      if (!OptionValue(args, i, "text, csv or json", value, err)) return false;
+      if (!ParseOutputFormat(value, lookup.Format)) {
+        err << "corvana: unknown format " << value << " (text, csv or json)\n";
         return false;
       }
-      options.database = args[++i];
-    } else if (args[i] == "--gbk") {
-      options.gbk = true;
+    } else if (args[i] == "--jobs" && options.command == "lookup") {
+      if (!OptionValue(args, i, "a number", value, err)) return false;
+      std::int32_t jobs = 0;
+      if (!TryStrToInt(value, jobs) || jobs < 1 || jobs > kMaxJobs) {
+        err << "corvana: --jobs needs a number from 1 to " << kMaxJobs << "\n";
+        return false;
+      }
+      lookup.Jobs = jobs;
     } else if (args[i].size() > 2 && args[i].compare(0, 2, "--") == 0) {
       err << "corvana: unknown option " << args[i] << "\n";
       return false;
     } else {
-      options.operands.push_back(args[i]);
+      lookup.Operands.push_back(args[i]);
     }
+  }
+  if (lookup.Gbk && lookup.Format == TOutputFormat::Json) {
+    err << "corvana: JSON is always UTF-8; --gbk goes with text or csv\n";
+    return false;
   }
   return options.command == "lookup" || options.command == "info" || options.command == "dump";
 }
@@ -61,58 +87,18 @@ private:
   bool FGbk;
 };
 
-// Digits and dots only: an address typed as such, looked up without asking the resolver
-// (so odd forms such as 1.2.3.256 never turn into name queries).
-bool LooksLikeAddress(const std::string& text) {
-  if (text.empty()) return false;
-  for (const char c : text) {
-    if (!(c >= '0' && c <= '9') && c != '.') return false;
-  }
-  return true;
-}
-
 // Opens the database, or says why not; null then.
 std::unique_ptr<TQQWry> OpenDatabase(const Options& options, std::ostream& err) {
   try {
-    return std::make_unique<TQQWry>(options.database);
+    return std::make_unique<TQQWry>(options.lookup.Database);
   } catch (const Exception& e) {
     err << "corvana: " << e.Message() << "\n";
     return nullptr;
   }
 }
 
-int Lookup(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  std::unique_ptr<TQQWry> reader = OpenDatabase(options, err);
-  if (!reader) return 2;
-  Writer writer(out, options.gbk);
-  bool failed = false;
-  auto one = [&](std::string input) {
-    try {
-      if (!reader->IsOpen()) reader = std::make_unique<TQQWry>(options.database);
-      const std::string address = LooksLikeAddress(input) ? input : ResolveHost(input);
-      TStringList fields;
-      reader->GetFields(fields, reader->FindRecord(address));
-      writer.Line("IP:" + GbkToUtf8(fields[1]) + " 国家:" + GbkToUtf8(fields[2]) + " 地区:" + GbkToUtf8(fields[3]));
-    } catch (const Exception& e) {
-      failed = true;
-      out.flush();
-      err << input << ": " << e.Message() << "\n";
-    }
-  };
-  if (options.operands.empty()) {
-    std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      one(line);
-    }
-  } else {
-    for (const std::string& operand : options.operands) one(operand);
-  }
-  return failed ? 1 : 0;
-}
-
 int Info(const Options& options, std::ostream& out, std::ostream& err) {
-  Writer writer(out, options.gbk);
+  Writer writer(out, options.lookup.Gbk);
   std::unique_ptr<TQQWry> reader = OpenDatabase(options, err);
   if (!reader) return 2;
   try {
@@ -131,11 +117,11 @@ int Info(const Options& options, std::ostream& out, std::ostream& err) {
 
 int Dump(const Options& options, std::ostream& out, std::ostream& err) {
   try {
-    TQQWry reader(options.database);
+    TQQWry reader(options.lookup.Database);
     for (std::int64_t r = 1; r <= reader.RecordCount(); ++r) {
       const TRawRecord record = reader.ReadRecord(r);
-      out << CsvLine({DottedAddress(record.StartAddress), DottedAddress(record.EndAddress),
-                      GbkToUtf8(record.Country), GbkToUtf8(record.Area)})
+      out << CsvLine({DottedAddress(record.StartAddress), DottedAddress(record.EndAddress), GbkToUtf8(record.Country),
+                      GbkToUtf8(record.Area)})
           << "\n";
     }
   } catch (const Exception& e) {
@@ -148,13 +134,14 @@ int Dump(const Options& options, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+           const TResolverPool::TResolve& resolve) {
   Options options;
   if (!ParseOptions(args, options, err)) {
     err << kUsage;
     return 2;
   }
-  if (options.command == "lookup") return Lookup(options, in, out, err);
+  if (options.command == "lookup") return RunLookup(options.lookup, in, out, err, resolve);
   if (options.command == "info") return Info(options, out, err);
   return Dump(options, out, err);
 }

@@ -20,9 +20,10 @@ int main(int argc, char** argv) {
     LocalFree(wide);
   }
   if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_CHAR) SetConsoleOutputCP(CP_UTF8);
-  std::ios::sync_with_stdio(false);
 #else
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 #endif
+  // The streams' own buffers; the tool does its own buffering of whole answers.
+  std::ios::sync_with_stdio(false);
   return RunCli(args, std::cin, std::cout, std::cerr);
 }
