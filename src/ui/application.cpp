@@ -163,6 +163,11 @@ bool TApplication::IsDialogMessageFor(MSG& msg) {
 }
 
 void TApplication::ProcessMessage(MSG& msg) {
+  if (OnMessage) {
+    bool handled = false;
+    OnMessage(msg, handled);
+    if (handled) return;
+  }
   if (msg.message == WM_LBUTTONDOWN || msg.message == WM_RBUTTONDOWN || msg.message == WM_KEYDOWN ||
       msg.message == WM_NCLBUTTONDOWN)
     CancelHint();

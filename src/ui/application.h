@@ -58,6 +58,10 @@ public:
   // The text the error box shows for a message.
   static std::wstring ErrorBoxText(const std::string& message);
 
+  // Sees every message the loops of the application take, before anything else does; a
+  // handler that sets handled uses the message up.
+  std::function<void(MSG&, bool& handled)> OnMessage;
+
   // Keyboard handling before a message is dispatched: navigation keys go to the form as
   // CM_DIALOGKEY, Alt+characters as CM_DIALOGCHAR. True when the message was used up.
   bool IsDialogMessageFor(MSG& msg);

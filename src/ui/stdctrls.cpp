@@ -117,9 +117,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   if (FBorderStyle == TBorderStyle::bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TCustomEdit::AfterCreateWnd() {
-  if (FMaxLength > 0) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
-}
+void TCustomEdit::AfterCreateWnd() { SendMessageW(Handle(), EM_LIMITTEXT, TypingLimit(), 0); }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle style) {
   if (style == FBorderStyle) return;
@@ -136,7 +134,7 @@ void TCustomEdit::SetReadOnly(bool value) {
 void TCustomEdit::SetMaxLength(int value) {
   if (value == FMaxLength) return;
   FMaxLength = value;
-  if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value > 0 ? value : 0), 0);
+  if (HandleAllocated()) SendMessageW(Handle(), EM_LIMITTEXT, TypingLimit(), 0);
 }
 
 void TCustomEdit::SelectAll() {
@@ -212,20 +210,6 @@ void TMemo::WndProc(TMessage& message) {
 
 namespace {
 
-std::vector<std::wstring> SplitLines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = pos;
-    while (end < text.size() && text[end] != L'\r' && text[end] != L'\n') ++end;
-    lines.push_back(text.substr(pos, end - pos));
-    if (end < text.size() && text[end] == L'\r') ++end;
-    if (end < text.size() && text[end] == L'\n') ++end;
-    pos = end;
-  }
-  return lines;
-}
-
 std::wstring JoinLines(const std::vector<std::wstring>& lines) {
   std::wstring text;
   for (const std::wstring& line : lines) text += line + L"\r\n";
@@ -235,7 +219,7 @@ std::wstring JoinLines(const std::vector<std::wstring>& lines) {
 }  // namespace
 
 int TMemoStrings::Count() const {
-  if (!FMemo.HandleAllocated()) return static_cast<int>(SplitLines(FMemo.FText).size());
+  if (!FMemo.HandleAllocated()) return static_cast<int>(SplitTextLines(FMemo.FText).size());
   const HWND h = FMemo.Handle();
   int count = static_cast<int>(SendMessageW(h, EM_GETLINECOUNT, 0, 0));
   // The empty line after a final line end is not a line of the list.
@@ -245,7 +229,7 @@ int TMemoStrings::Count() const {
 }
 
 std::wstring TMemoStrings::Get(int index) const {
-  if (!FMemo.HandleAllocated()) return SplitLines(FMemo.FText).at(static_cast<size_t>(index));
+  if (!FMemo.HandleAllocated()) return SplitTextLines(FMemo.FText).at(static_cast<size_t>(index));
   const HWND h = FMemo.Handle();
   const LRESULT start = SendMessageW(h, EM_LINEINDEX, static_cast<WPARAM>(index), 0);
   if (start < 0) return std::wstring();
@@ -261,7 +245,7 @@ std::wstring TMemoStrings::Get(int index) const {
 void TMemoStrings::Insert(int index, const std::wstring& text) {
   if (index < 0) return;
   if (!FMemo.HandleAllocated()) {
-    std::vector<std::wstring> lines = SplitLines(FMemo.FText);
+    std::vector<std::wstring> lines = SplitTextLines(FMemo.FText);
     if (index > static_cast<int>(lines.size())) return;
     lines.insert(lines.begin() + index, text);
     FMemo.FText = JoinLines(lines);
@@ -281,13 +265,47 @@ void TMemoStrings::Insert(int index, const std::wstring& text) {
     start += length;
     line = L"\r\n" + text;
   }
-  SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(start), start);
-  SendMessageW(h, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  ReplaceRange(start, start, line);
+}
+
+void TMemoStrings::ReplaceRange(LRESULT start, LRESULT end, const std::wstring& text) {
+  const HWND h = FMemo.Handle();
+  const bool limited = FMemo.FMaxLength > 0;
+  if (limited) SendMessageW(h, EM_LIMITTEXT, 0, 0);
+  SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(start), end);
+  SendMessageW(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  if (limited) SendMessageW(h, EM_LIMITTEXT, FMemo.TypingLimit(), 0);
+}
+
+void TMemoStrings::AddLines(const std::vector<std::wstring>& lines) {
+  if (lines.empty()) return;
+  if (!FMemo.HandleAllocated()) {
+    std::vector<std::wstring> kept = SplitTextLines(FMemo.FText);
+    kept.insert(kept.end(), lines.begin(), lines.end());
+    FMemo.FText = JoinLines(kept);
+    return;
+  }
+  // One edit for the lot: the control lays out, notifies and repaints once.
+  const HWND h = FMemo.Handle();
+  const auto length = static_cast<LRESULT>(GetWindowTextLengthW(h));
+  const LRESULT lastLine = SendMessageW(h, EM_GETLINECOUNT, 0, 0) - 1;
+  const bool endsWithLineEnd = SendMessageW(h, EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0) == length;
+  std::wstring text;
+  size_t size = 0;
+  for (const std::wstring& line : lines) size += line.size() + 2;
+  text.reserve(size);
+  // Add after a last line without its end puts the end first and none after.
+  for (const std::wstring& line : lines) {
+    if (!endsWithLineEnd) text += L"\r\n";
+    text += line;
+    if (endsWithLineEnd) text += L"\r\n";
+  }
+  ReplaceRange(length, length, text);
 }
 
 void TMemoStrings::Delete(int index) {
   if (!FMemo.HandleAllocated()) {
-    std::vector<std::wstring> lines = SplitLines(FMemo.FText);
+    std::vector<std::wstring> lines = SplitTextLines(FMemo.FText);
     if (index < 0 || index >= static_cast<int>(lines.size())) return;
     lines.erase(lines.begin() + index);
     FMemo.FText = JoinLines(lines);
@@ -298,8 +316,7 @@ void TMemoStrings::Delete(int index) {
   if (start < 0) return;
   LRESULT end = SendMessageW(h, EM_LINEINDEX, static_cast<WPARAM>(index + 1), 0);
   if (end < 0) end = start + SendMessageW(h, EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-  SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(start), end);
-  SendMessageW(h, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(L""));
+  ReplaceRange(start, end, std::wstring());
 }
 
 void TMemoStrings::Clear() { FMemo.SetText(std::wstring()); }

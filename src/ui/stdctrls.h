@@ -55,8 +55,12 @@ protected:
   void CreateParams(TCreateParams& params) override;
   void AfterCreateWnd() override;
   void WndProc(TMessage& message) override;
+  // The limit the window gets: MaxLength, or the platform's largest for 0 (the window's own
+  // default of 32 767 characters would silently drop text added past it).
+  WPARAM TypingLimit() const { return static_cast<WPARAM>(FMaxLength > 0 ? FMaxLength : 0); }
 
 private:
+  friend class TMemoStrings;
   TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
   bool FReadOnly = false;
   int FMaxLength = 0;
@@ -82,11 +86,14 @@ public:
   void Clear() override;
   std::wstring Text() const override;
   void SetText(std::wstring_view text) override;
+  void AddLines(const std::vector<std::wstring>& lines) override;
 
 protected:
   void SetUpdateState(bool updating) override;
 
 private:
+  // Replaces the window's selection with text; MaxLength limits typing, not the program.
+  void ReplaceRange(LRESULT start, LRESULT end, const std::wstring& text);
   TMemo& FMemo;
 };
 

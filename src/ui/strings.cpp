@@ -62,18 +62,30 @@ std::wstring TStrings::Text() const {
   return result;
 }
 
-void TStrings::SetText(std::wstring_view text) {
-  BeginUpdate();
-  Clear();
+std::vector<std::wstring> SplitTextLines(std::wstring_view text) {
+  std::vector<std::wstring> lines;
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = pos;
     while (end < text.size() && text[end] != L'\r' && text[end] != L'\n') ++end;
-    Add(std::wstring(text.substr(pos, end - pos)));
+    lines.emplace_back(text.substr(pos, end - pos));
     if (end < text.size() && text[end] == L'\r') ++end;
     if (end < text.size() && text[end] == L'\n') ++end;
     pos = end;
   }
+  return lines;
+}
+
+void TStrings::SetText(std::wstring_view text) {
+  BeginUpdate();
+  Clear();
+  for (const std::wstring& line : SplitTextLines(text)) Add(line);
+  EndUpdate();
+}
+
+void TStrings::AddLines(const std::vector<std::wstring>& lines) {
+  BeginUpdate();
+  for (const std::wstring& line : lines) Add(line);
   EndUpdate();
 }
 

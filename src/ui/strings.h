@@ -24,6 +24,8 @@ public:
   int Add(const std::wstring& text);
   int AddObject(const std::wstring& text, TObject* object);
   void AddStrings(const TStrings& other);
+  // Adds lines after the last one; a list kept by a window does it in one edit.
+  virtual void AddLines(const std::vector<std::wstring>& lines);
   int IndexOf(std::wstring_view text) const;  // case-insensitive, as the platform compares
 
   // Lines joined, each followed by CR LF.
@@ -48,6 +50,9 @@ protected:
 private:
   int FUpdateCount = 0;
 };
+
+// Lines of a text: they end at CR, LF or CR LF; a final line end adds no empty line.
+std::vector<std::wstring> SplitTextLines(std::wstring_view text);
 
 class TWideStringList : public TStrings {
   CORVANA_CLASS(TWideStringList)

@@ -17,6 +17,8 @@ void SetMouseControl(TControl* control);
 namespace {
 
 thread_local TWinControl* t_CreatingControl = nullptr;
+// Wine fails window creation with a title of a megabyte; such texts are set afterwards.
+constexpr size_t kLongestCreationText = 4096;
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
@@ -206,12 +208,16 @@ void TWinControl::CreateWnd() {
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
   t_CreatingControl = this;
   HMENU id = (params.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(NextChildId())) : nullptr;
-  HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                                params.X, params.Y, params.Width, params.Height, params.WndParent, id,
+  // A long text (a memo made anew with its lines) does not pass through window creation on
+  // every platform: it is set once the window exists.
+  const bool textLater = params.Caption.size() > kLongestCreationText;
+  HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), textLater ? L"" : params.Caption.c_str(),
+                                params.Style, params.X, params.Y, params.Width, params.Height, params.WndParent, id,
                                 ModuleInstance(), nullptr);
   t_CreatingControl = nullptr;
   if (!window) throw Exception("Error creating window for " + Name());
   FHandle = window;
+  if (textLater) SetWindowTextW(window, params.Caption.c_str());
 }
 
 void TWinControl::DestroyWnd() {
