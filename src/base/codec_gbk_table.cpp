@@ -102,16 +102,28 @@ int EncodeGbkChar(char32_t codePoint) {
 }
 
 void AppendGbkTableAsUtf8(std::string_view gbk, std::string& out) {
+  // Room for the longest form (three UTF-8 bytes per GBK byte), written through a pointer.
+  const size_t at = out.size();
+  out.resize(at + 3 * gbk.size());
+  char* dst = out.data() + at;
   size_t pos = 0;
   while (pos < gbk.size()) {
     const auto b = static_cast<unsigned char>(gbk[pos]);
     if (b < 0x80) {
-      out += static_cast<char>(b);
+      *dst++ = static_cast<char>(b);
       ++pos;
       continue;
     }
-    AppendUtf8(DecodeGbkChar(gbk, pos), out);
+    const char32_t cp = DecodeGbkChar(gbk, pos);  // always below U+10000
+    if (cp < 0x800) {
+      *dst++ = static_cast<char>(0xC0 | (cp >> 6));
+    } else {
+      *dst++ = static_cast<char>(0xE0 | (cp >> 12));
+      *dst++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    }
+    *dst++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  out.resize(static_cast<size_t>(dst - out.data()));
 }
 
 std::string GbkTableToUtf8(std::string_view gbk) {

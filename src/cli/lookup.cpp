@@ -4,7 +4,6 @@
 
 #include <istream>
 #include <memory>
-#include <optional>
 #include <ostream>
 
 #include "base/codec.h"
@@ -17,6 +16,11 @@ namespace {
 // input is answered as it streams in.
 constexpr size_t kBatchLines = 4096;
 constexpr size_t kFlushBytes = 1 << 16;
+// How many lines each stage runs behind the first (which starts loading the index table).
+constexpr size_t kEntriesLag = 8;
+constexpr size_t kFindLag = 16;
+constexpr size_t kLocationLag = 20;
+constexpr size_t kAnswerLag = 24;
 
 // Digits and dots only: an address typed as such, looked up without asking the resolver
 // (so odd forms such as 1.2.3.256 never turn into name queries).
@@ -43,17 +47,46 @@ public:
     }
   }
 
+  // Answers a batch in order. Each line passes through stages a fixed number of lines
+  // apart (index table, index entries, record, location, answer), each stage loading what
+  // a later one reads, so the lookups wait for memory together instead of one by one.
   void Batch(const std::vector<std::string>& inputs) {
+    const size_t count = inputs.size();
     std::vector<std::string> names;
     for (const std::string& input : inputs) {
       if (!LooksLikeAddress(input)) names.push_back(input);
     }
-    std::optional<TResolverPool> pool;
-    if (!names.empty()) pool.emplace(std::move(names), FResolve, FOptions.Jobs);
-    size_t name = 0;
-    for (const std::string& input : inputs) {
-      Answer(input, LooksLikeAddress(input) ? input : pool->Get(name++));
-      if (FBuffer.size() >= kFlushBytes) Flush();
+    std::vector<std::string> resolved(names.size());
+    if (!names.empty()) {
+      TResolverPool pool(std::move(names), FResolve, FOptions.Jobs);
+      for (size_t k = 0; k < resolved.size(); ++k) resolved[k] = pool.Get(k);
+    }
+    FLines.assign(count, Line{});
+    for (size_t i = 0, k = 0; i < count; ++i) {
+      const std::string& address = LooksLikeAddress(inputs[i]) ? inputs[i] : resolved[k++];
+      try {
+        FLines[i].value = AddressToNumber(address);
+      } catch (const Exception& e) {
+        FLines[i].error = e.Message();
+      }
+    }
+    for (size_t step = 0; step < count + kAnswerLag; ++step) {
+      if (FReader && FReader->IsOpen()) {
+        const TQQWryView& view = FReader->View();
+        if (step < count) view.PrefetchIndexTable(FLines[step].value);
+        if (const Line* line = Lagging(step, kEntriesLag, count)) view.PrefetchAddress(line->value);
+        if (Line* line = Lagging(step, kFindLag, count)) {
+          Find(*line);
+          view.PrefetchRecord(line->record);
+        }
+        if (const Line* line = Lagging(step, kLocationLag, count)) view.PrefetchLocation(line->record);
+      } else if (Line* line = Lagging(step, kFindLag, count)) {
+        Find(*line);
+      }
+      if (step >= kAnswerLag) {
+        Answer(inputs[step - kAnswerLag], FLines[step - kAnswerLag]);
+        if (FBuffer.size() >= kFlushBytes) Flush();
+      }
     }
     Flush();
   }
@@ -61,17 +94,45 @@ public:
   bool Failed() const { return FFailed; }
 
 private:
-  void Answer(const std::string& input, const std::string& address) {
+  struct Line {
+    std::int64_t value = 0;
+    std::int64_t record = 0;
+    std::string error;
+  };
+
+  // The line `lag` steps behind `step`, if there is one.
+  Line* Lagging(size_t step, size_t lag, size_t count) {
+    return step >= lag && step - lag < count ? &FLines[step - lag] : nullptr;
+  }
+
+  void Find(Line& line) {
+    if (!line.error.empty() || !EnsureOpen(line)) return;
+    line.record = FReader->FindAddress(line.value);
+    if (line.record < 1 || line.record > FReader->RecordCount()) line.error = kMsgBadRecord;
+  }
+
+  // Opens the reader again after a failure closed it; false (the line failing) if it cannot.
+  bool EnsureOpen(Line& line) {
+    if (FReader && FReader->IsOpen()) return true;
     try {
-      // Checked here first, so a bad line never closes the reader (and drops its index
-      // table); the messages are the reader's own.
-      AddressToNumber(address);
-      if (!FReader || !FReader->IsOpen()) FReader = std::make_unique<TQQWry>(FOptions.Database);
-      const std::int64_t record = FReader->FindRecord(address);
-      if (record < 1 || record > FReader->RecordCount()) throw Exception(kMsgBadRecord);
-      FReader->GetFields(FFields, record);
+      FReader = std::make_unique<TQQWry>(FOptions.Database);
+      return true;
     } catch (const Exception& e) {
-      Fail(input, e.Message());
+      line.error = e.Message();
+      return false;
+    }
+  }
+
+  void Answer(const std::string& input, Line& line) {
+    if (line.error.empty() && EnsureOpen(line)) {
+      try {
+        FReader->GetFields(FFields, line.record);
+      } catch (const Exception& e) {
+        line.error = e.Message();
+      }
+    }
+    if (!line.error.empty()) {
+      Fail(input, line.error);
       return;
     }
     FTexts.clear();
@@ -84,9 +145,9 @@ private:
     TLookupResult result{input, texts.substr(0, ends[0]), texts.substr(ends[0], ends[1] - ends[0]),
                          texts.substr(ends[1], ends[2] - ends[1]), texts.substr(ends[2], ends[3] - ends[2])};
     if (FOptions.Gbk) {
-      std::string line;
-      AppendResult(FOptions.Format, result, line);
-      FBuffer += Utf8ToGbk(line);
+      std::string text;
+      AppendResult(FOptions.Format, result, text);
+      FBuffer += Utf8ToGbk(text);
     } else {
       AppendResult(FOptions.Format, result, FBuffer);
     }
@@ -113,6 +174,7 @@ private:
   std::ostream& FErr;
   const TResolverPool::TResolve& FResolve;
   std::unique_ptr<TQQWry> FReader;
+  std::vector<Line> FLines;
   TStringList FFields;
   std::string FTexts;
   std::string FBuffer;

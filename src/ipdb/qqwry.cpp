@@ -47,6 +47,8 @@ std::int64_t TQQWry::FindRecord(const std::string& addressText) {
   }
 }
 
+std::int64_t TQQWry::FindAddress(std::int64_t n) { return View().FindAddress(n); }
+
 void TQQWry::GetFields(TStringList& list, std::int64_t record) {
   try {
     View().GetFields(list, record);

@@ -26,6 +26,8 @@ public:
   bool IsOpen() const { return FView != nullptr; }
 
   std::int64_t FindRecord(const std::string& addressText);
+  // FindRecord for an address value already converted with AddressToNumber (never fails).
+  std::int64_t FindAddress(std::int64_t n);
   void GetFields(TStringList& list, std::int64_t record);
   // Raises EConvertError "'%s' is not a valid date" when the last record holds no date;
   // the reader stays open then.
@@ -37,9 +39,10 @@ public:
 
   void Close() noexcept;
 
-private:
+  // The view, for bulk callers' prefetch hints; raises when the reader is closed.
   const TQQWryView& View() const;
 
+private:
   std::string FFileName;
   std::int64_t FFileSize = 0;
   std::int64_t FRecordCount = 0;

@@ -28,6 +28,18 @@ bool IsPlainPiece(std::string_view text) {
   return true;
 }
 
+// One to three decimal digits, the usual piece of an address: what TryStrToInt would
+// answer, without its general path.
+bool ShortDecimal(std::string_view piece, std::int32_t& value) {
+  if (piece.empty() || piece.size() > 3) return false;
+  value = 0;
+  for (const char c : piece) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  return true;
+}
+
 }  // namespace
 
 void AppendDottedAddress(std::uint32_t address, std::string& text) {
@@ -55,7 +67,8 @@ std::int64_t AddressToNumber(std::string_view text) {
     if (dot == std::string_view::npos && k < 3) throw Exception(kMsgBadAddress);
     const size_t end = dot == std::string_view::npos ? text.size() : dot;
     std::int32_t value = 0;
-    if (!TryStrToInt(text.substr(pos, end - pos), value)) throw Exception(kMsgBadAddress);
+    if (!ShortDecimal(text.substr(pos, end - pos), value) && !TryStrToInt(text.substr(pos, end - pos), value))
+      throw Exception(kMsgBadAddress);
     sum += static_cast<std::int64_t>(value) * (std::int64_t{1} << (8 * (3 - k)));
     pos = end + 1;
   }
@@ -170,6 +183,26 @@ std::int64_t TQQWryView::FindAddress(std::int64_t n) const {
   if (!FTableTried && ++FPlainLookups > kPlainLookups) BuildStartTable();
   if (!FStartTable.Empty()) return FStartTable.Find(n, FData + FFirstIndex, FRecordCount);
   return SearchIndex(n, FRecordCount, 1);
+}
+
+void TQQWryView::PrefetchIndexTable(std::int64_t n) const { FStartTable.PrefetchBlock(n); }
+
+void TQQWryView::PrefetchAddress(std::int64_t n) const { FStartTable.Prefetch(n, FData + FFirstIndex); }
+
+void TQQWryView::PrefetchRecord(std::int64_t record) const {
+  if (record < 1 || record > FRecordCount) return;
+  const std::int64_t recordOffset = Offset24(EntryOffset(record) + 4);
+  if (recordOffset < static_cast<std::int64_t>(FSize)) __builtin_prefetch(FData + recordOffset);
+}
+
+void TQQWryView::PrefetchLocation(std::int64_t record) const {
+  if (record < 1 || record > FRecordCount) return;
+  const std::int64_t location = static_cast<std::int64_t>(Offset24(EntryOffset(record) + 4)) + 4;
+  if (location + 4 > static_cast<std::int64_t>(FSize)) return;
+  const std::uint8_t mode = FData[location];
+  if (mode != kModeWholeLocation && mode != kModeCountry) return;
+  const std::uint32_t target = Offset24(location + 1);
+  if (target < FSize) __builtin_prefetch(FData + target);
 }
 
 bool TQQWryView::BuildStartTable() const {

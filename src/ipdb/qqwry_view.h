@@ -48,6 +48,14 @@ public:
   // all records answers. After a few lookups this builds the first-level table, which
   // answers the same in a fraction of the probes (not when the index does not ascend).
   std::int64_t FindAddress(std::int64_t n) const;
+  // Hints for bulk lookups, each for what the next step reads: for an address, its
+  // first-level table entry, then (once that has arrived) its index entries; for a record,
+  // its bytes, then its location. Many lookups then wait for memory at the same time. They
+  // read nothing outside the data.
+  void PrefetchIndexTable(std::int64_t n) const;
+  void PrefetchAddress(std::int64_t n) const;
+  void PrefetchRecord(std::int64_t record) const;
+  void PrefetchLocation(std::int64_t record) const;
   // Builds the first-level table now; false when the index does not ascend strictly.
   bool BuildStartTable() const;
   size_t StartTableBytes() const { return FStartTable.Bytes(); }

@@ -50,3 +50,19 @@ std::int64_t TStartTable::Find(std::int64_t n, const std::uint8_t* index, std::i
   }
   return lo;
 }
+
+void TStartTable::Prefetch(std::int64_t n, const std::uint8_t* index) const {
+  if (FBelow.empty() || n < 0 || n > kLastAddress) return;
+  const size_t block = static_cast<size_t>(n >> kBlockBits);
+  const std::int64_t lo = FBelow[block];
+  const std::int64_t len = FBelow[block + 1] - lo;
+  if (len == 0) return;
+  // The first probe and the block's first entry; the later probes are mostly nearby.
+  __builtin_prefetch(index + (lo + len / 2) * kEntrySize);
+  __builtin_prefetch(index + lo * kEntrySize);
+}
+
+void TStartTable::PrefetchBlock(std::int64_t n) const {
+  if (FBelow.empty() || n < 0 || n > kLastAddress) return;
+  __builtin_prefetch(FBelow.data() + (n >> kBlockBits));
+}

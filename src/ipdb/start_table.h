@@ -20,6 +20,10 @@ public:
   // The record holding address n, for n at or above the first start: the last record
   // whose start is at most n. `index` and `count` as given to Build.
   std::int64_t Find(std::int64_t n, const std::uint8_t* index, std::int64_t count) const;
+  // Starts loading the table entry of n's block.
+  void PrefetchBlock(std::int64_t n) const;
+  // Starts loading the index entries Find will read for n.
+  void Prefetch(std::int64_t n, const std::uint8_t* index) const;
 
 private:
   std::vector<std::uint32_t> FBelow;  // FBelow[b]: records starting below b << 16
