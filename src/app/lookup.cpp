@@ -12,6 +12,14 @@ std::wstring ResultLine(const TStringList& fields) {
   return L"IP:" + GbkToWide(fields[1]) + L" 国家:" + GbkToWide(fields[2]) + L" 地区:" + GbkToWide(fields[3]);
 }
 
+std::wstring BatchProgressText(size_t done, size_t total) {
+  return L"已查询 " + std::to_wstring(done) + L"/" + std::to_wstring(total) + L"，按 Esc 停止";
+}
+
+std::wstring BatchStoppedText(size_t done, size_t total) {
+  return L"已停止：已查询 " + std::to_wstring(done) + L"/" + std::to_wstring(total);
+}
+
 std::wstring ExampleMessage() {
   return std::wstring(L"请填写要查询的IP或网址. 如: ") + kExampleHost + L" 或 192.168.0.1";
 }

@@ -10,6 +10,10 @@
 // "IP:<end> 国家:<country> 地区:<area>" from the location fields (GBK) of one record.
 std::wstring ResultLine(const TStringList& fields);
 
+// The first status-bar panel while a long batch runs, and after Esc stopped it.
+std::wstring BatchProgressText(size_t done, size_t total);
+std::wstring BatchStoppedText(size_t done, size_t total);
+
 // The text of the empty-input message.
 std::wstring ExampleMessage();
 

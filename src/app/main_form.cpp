@@ -1,6 +1,7 @@
 // TForm1: reading the window, and its event handlers.
 #include "app/main_form.h"
 
+#include "app/batch_query.h"
 #include "app/lookup.h"
 #include "base/codec.h"
 #include "base/error.h"
@@ -16,16 +17,47 @@ const TClassInfo& TForm1::StaticClassInfo() {
   return info;
 }
 
-std::string ResolveHostOfLine(const std::wstring& line) {
-  // The resolver takes the text in the ANSI code page, as the platform's own calls do.
-  std::string ansi;
-  if (!line.empty()) {
-    const int n = WideCharToMultiByte(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
-    ansi.resize(static_cast<size_t>(n));
-    WideCharToMultiByte(CP_ACP, 0, line.data(), static_cast<int>(line.size()), ansi.data(), n, nullptr, nullptr);
+// The window side of a running batch: its messages, Esc, the result pane and the progress.
+class TForm1::TBatchWindow : public TBatchHost {
+public:
+  explicit TBatchWindow(TForm1& form) : FForm(form), FSaved(Application()->OnMessage) {
+    Application()->OnMessage = [this](MSG& msg, bool& handled) {
+      // Esc anywhere in the main window stops the batch; other windows keep their Esc.
+      if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && FForm.HandleAllocated() &&
+          GetAncestor(msg.hwnd, GA_ROOT) == FForm.Handle()) {
+        FStopAsked = true;
+        handled = true;
+        return;
+      }
+      if (FSaved) FSaved(msg, handled);
+    };
+    // What the panel said of an earlier batch is stale now.
+    ShowStatus(std::wstring());
   }
-  return ResolveHost(ansi);
-}
+  ~TBatchWindow() override { Application()->OnMessage = FSaved; }
+
+  bool Pump() override {
+    Application()->ProcessMessages();
+    return FStopAsked || Application()->Terminated();
+  }
+
+  void Write(const std::vector<std::wstring>& results, size_t done, size_t total) override {
+    FForm.Memo_IPLog->Lines()->AddLines(results);
+    if (done < total) ShowStatus(BatchProgressText(done, total));
+  }
+
+  // A batch that ended by itself says nothing, as a short one never did.
+  void Finish(TBatchEnd end, size_t done, size_t total) {
+    ShowStatus(end == TBatchEnd::Stopped ? BatchStoppedText(done, total) : std::wstring());
+  }
+
+private:
+  void ShowStatus(const std::wstring& text) { FForm.StatusBar1->Panel(0)->SetText(text); }
+
+  TForm1& FForm;
+  std::function<void(MSG&, bool&)> FSaved;
+  bool FStopAsked = false;
+};
 
 template <class T>
 T* TForm1::Field(const char* name) {
@@ -80,28 +112,26 @@ TNotifyEvent TForm1::FindMethod(std::string_view name) {
 void TForm1::FormCreate(TObject*) { SetCaption(Caption() + L" Ver:" + Edit_Ver->Text()); }
 
 void TForm1::Button_TCPUDPClick(TObject*) {
-  if (Memo_IPList->Text().empty()) {
+  // The window stays live while a batch runs; a second press must not start another.
+  if (FBatchRunning) return;
+  const std::wstring input = Memo_IPList->Text();
+  if (input.empty()) {
     MessageBoxW(Application()->Handle(), ExampleMessage().c_str(), Application()->Title().c_str(), MB_OK);
     return;
   }
+  FBatchRunning = true;
+  struct Running {
+    bool& flag;
+    ~Running() { flag = false; }
+  } running{FBatchRunning};
   Memo_IPLog->Lines()->Clear();
   Application()->ProcessMessages();
-  const int count = Memo_IPList->Lines()->Count();
+  // The lines as typed, not as the pane wraps them: a long host name is one line.
+  TBatchQuery batch(SplitTextLines(input), kDatabase, FReader, ResolveHost);
+  TBatchWindow window(*this);
   // The first failing line ends the batch silently; what was written stays.
-  try {
-    for (int i = 0; i < count; ++i) {
-      FReader = std::make_unique<TQQWry>(kDatabase);
-      const std::wstring line = Memo_IPList->Lines()->Get(i);
-      const std::string address = ResolveHostOfLine(line);
-      const std::int64_t record = FReader->FindRecord(address);
-      TStringList fields;
-      FReader->GetFields(fields, record);
-      FReader.reset();
-      Memo_IPLog->Lines()->Add(ResultLine(fields));
-    }
-  } catch (const Exception&) {
-  }
-  FReader.reset();
+  const TBatchEnd end = batch.Run(window);
+  window.Finish(end, batch.Done(), batch.Total());
 }
 
 void TForm1::Button_IPVerClick(TObject*) {

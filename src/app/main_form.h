@@ -55,11 +55,11 @@ public:
   static constexpr const char* kDatabase = "QQWry.Dat";
 
 private:
+  class TBatchWindow;
   template <class T>
   T* Field(const char* name);
   // The reader of the running action; it lives only within that action.
   std::unique_ptr<TQQWry> FReader;
+  bool FBatchRunning = false;
 };
 
-// Resolves an address or host name as the query does (the system resolver, last address).
-std::string ResolveHostOfLine(const std::wstring& line);

@@ -222,6 +222,48 @@ std::vector<std::wstring> TAppDriver::Lines(HWND memo) {
 
 void TAppDriver::Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
+bool TAppDriver::ClickAndWait(HWND button, int milliseconds) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, static_cast<UINT>(milliseconds), &result) != 0;
+}
+
+std::wstring TAppDriver::StatusText() const {
+  // A status bar answers WM_GETTEXT with the text of its first part.
+  const auto bars = Children(L"TStatusBar");
+  return bars.empty() ? std::wstring() : Text(bars.front());
+}
+
+int RunConsoleProgram(const std::wstring& commandLine, const std::wstring& folder, const std::wstring& input,
+                      const std::wstring& output, int milliseconds) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE in = CreateFileW(input.c_str(), GENERIC_READ, FILE_SHARE_READ, &inherit, OPEN_EXISTING, 0, nullptr);
+  HANDLE out = CreateFileW(output.c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+  int code = -1;
+  if (in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in;
+    startup.hStdOutput = out;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process{};
+    std::wstring line = commandLine;
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &process)) {
+      DWORD exitCode = 0;
+      if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0 &&
+          GetExitCodeProcess(process.hProcess, &exitCode))
+        code = static_cast<int>(exitCode);
+      else
+        TerminateProcess(process.hProcess, 1);
+      CloseHandle(process.hThread);
+      CloseHandle(process.hProcess);
+    }
+  }
+  if (in != INVALID_HANDLE_VALUE) CloseHandle(in);
+  if (out != INVALID_HANDLE_VALUE) CloseHandle(out);
+  return code;
+}
+
 bool TAppDriver::WaitUntil(const std::function<bool()>& condition, int milliseconds) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
   while (!condition()) {

@@ -48,6 +48,10 @@ public:
   static std::vector<std::wstring> Lines(HWND memo);
   // Presses a button without waiting for its handler (which may open a modal box).
   static void Click(HWND button);
+  // Presses a button and waits until its handler has returned; false after the timeout.
+  static bool ClickAndWait(HWND button, int milliseconds);
+  // The first panel of the main window's status bar.
+  std::wstring StatusText() const;
   // Waits until a condition holds; false after the timeout.
   static bool WaitUntil(const std::function<bool()>& condition, int milliseconds);
   static RECT ScreenRect(HWND window);
@@ -65,3 +69,7 @@ std::vector<HWND> TopLevelWindows(DWORD processId, const wchar_t* className);
 int CountTopLevelWindows(const wchar_t* className);
 // The folder of the running test program.
 std::wstring ProgramFolder();
+// Runs a console program with standard input from a file and standard output to a file;
+// its exit code, or -1 when it does not start or end within the time.
+int RunConsoleProgram(const std::wstring& commandLine, const std::wstring& folder, const std::wstring& input,
+                      const std::wstring& output, int milliseconds);
