@@ -5,7 +5,7 @@ FUZZ := build/fuzz
 BENCH := build/bench
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap native win64 fuzz test test-native test-fuzz test-win run screenshot bench clean
+.PHONY: all bootstrap native win64 fuzz test test-native test-fuzz test-win run screenshot bench bench-window clean
 
 all: native win64
 
@@ -50,6 +50,11 @@ bench: bootstrap
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DCORVANA_TESTS=OFF
 	cmake --build $(BENCH) -j$(JOBS)
 	for b in $(BENCH)/bin/*_bench; do $$b; done
+
+# The window's batch query timed from outside under Wine.
+bench-window: bootstrap
+	$(MAKE) win64
+	scripts/bench-window $(WIN)
 
 clean:
 	rm -rf build
