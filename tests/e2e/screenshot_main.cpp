@@ -1,5 +1,5 @@
 // corvana-driver: starts corvana.exe in the current folder, runs a query of addresses and
-// names, and saves pictures of both tabs.
+// names, and saves pictures of both tabs and of a long batch running and stopped by Esc.
 //   corvana-driver screenshot OUTDIR
 #include <cstdio>
 #include <string>
@@ -25,6 +25,20 @@ int wmain(int argc, wchar_t** argv) {
   TAppDriver::WaitUntil([&] { return TAppDriver::Lines(app.ResultMemo()).size() >= 7; }, 15000);
   Sleep(500);
   bool ok = TAppDriver::SaveScreenshot(app.MainWindow(), out + L"\\tab1.bmp");
+  std::wstring many;
+  for (unsigned i = 0; i < 20000; ++i) {
+    const unsigned a = 0x01000000u + i * 104729u;
+    many += std::to_wstring(a >> 24) + L"." + std::to_wstring((a >> 16) & 255) + L"." + std::to_wstring((a >> 8) & 255) +
+            L"." + std::to_wstring(a & 255) + L"\r\n";
+  }
+  TAppDriver::SetText(app.InputMemo(), many);
+  TAppDriver::Click(app.Button(L"查询"));
+  TAppDriver::WaitUntil([&] { return TAppDriver::Lines(app.ResultMemo()).size() >= 2000; }, 30000);
+  ok = TAppDriver::SaveScreenshot(app.MainWindow(), out + L"\\batch.bmp") && ok;
+  PostMessageW(app.InputMemo(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  TAppDriver::WaitUntil([&] { return app.StatusText().rfind(L"已停止", 0) == 0; }, 30000);
+  Sleep(300);
+  ok = TAppDriver::SaveScreenshot(app.MainWindow(), out + L"\\stopped.bmp") && ok;
   app.SelectTab(1);
   TAppDriver::Click(app.Button(L"数据库版本"));
   TAppDriver::WaitUntil([&] { return TAppDriver::Lines(app.InfoMemo()).size() >= 4; }, 10000);
