@@ -29,8 +29,8 @@ public:
 };
 
 struct TBatchPace {
-  std::chrono::milliseconds pump{30};    // the longest the window waits for its messages
-  std::chrono::milliseconds write{100};  // the longest a ready result waits for the pane
+  std::chrono::milliseconds pump{50};    // the longest the window waits for its messages
+  std::chrono::milliseconds write{250};  // the longest a ready result waits for the pane
 };
 
 class TBatchQuery {

@@ -10,7 +10,7 @@
 #include "base/codec.h"
 #include "qqwry_writer.h"
 
-inline std::wstring DottedAddress(std::uint32_t a) {
+inline std::wstring DottedWide(std::uint32_t a) {
   return std::to_wstring(a >> 24) + L"." + std::to_wstring((a >> 16) & 255) + L"." + std::to_wstring((a >> 8) & 255) +
          L"." + std::to_wstring(a & 255);
 }
@@ -52,12 +52,12 @@ struct TBatchData {
     const auto after = std::upper_bound(records.begin(), records.end(), address,
                                         [](std::uint32_t a, const TDbRecord& r) { return a < r.Start; });
     const TDbRecord& r = *(after - 1);
-    return L"IP:" + DottedAddress(r.End) + L" 国家:" + GbkToWide(r.Country) + L" 地区:" + GbkToWide(r.Area);
+    return L"IP:" + DottedWide(r.End) + L" 国家:" + GbkToWide(r.Country) + L" 地区:" + GbkToWide(r.Area);
   }
 
   static std::wstring InputText(const std::vector<std::uint32_t>& addresses) {
     std::wstring text;
-    for (std::uint32_t a : addresses) text += DottedAddress(a) + L"\r\n";
+    for (std::uint32_t a : addresses) text += DottedWide(a) + L"\r\n";
     return text;
   }
 };

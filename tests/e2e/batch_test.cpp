@@ -113,7 +113,7 @@ TEST_F(BatchTest, EscStopsALongBatchKeepingItsLinesAndASecondPressStartsNothing)
   EXPECT_EQ(TAppDriver::Lines(app.ResultMemo()).size(), lines.size());
 
   // The button works again, and the panel no longer speaks of the stopped batch.
-  TAppDriver::SetText(app.InputMemo(), DottedAddress(addresses[0]));
+  TAppDriver::SetText(app.InputMemo(), DottedWide(addresses[0]));
   ASSERT_TRUE(TAppDriver::ClickAndWait(query, 20000));
   EXPECT_EQ(TAppDriver::Lines(app.ResultMemo()), std::vector<std::wstring>{expected[0]});
   EXPECT_EQ(app.StatusText(), L"");
