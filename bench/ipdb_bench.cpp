@@ -1,55 +1,21 @@
-// Lookup cost on a generated database of 500 000 records: with one open reader, and as the
-// window does it (open, map, look up, decode, close for every line).
+// Lookup cost on a generated database of 500 000 records, each figure beside yesterday's
+// path (bench/baseline): with one open reader, and as the window does it (open, map, look
+// up, decode, close for every line); the GBK conversion of one record's texts; the cost
+// and size of the reader's first-level index table.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 #include "base/codec.h"
+#include "baseline/baseline.h"
+#include "bench_database.h"
 #include "ipdb/qqwry.h"
-#include "qqwry_writer.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-constexpr int kRecords = 500000;
-
-// Ranges of random sizes over the whole address space, with a few thousand distinct
-// locations so the builder shares them as real databases do.
-std::vector<TDbRecord> GenerateRecords() {
-  std::mt19937 random(42);
-  std::vector<std::string> countries, areas;
-  for (int i = 0; i < 300; ++i) countries.push_back(Utf8ToGbk("国家" + std::to_string(i)));
-  for (int i = 0; i < 3000; ++i) areas.push_back(Utf8ToGbk("地区" + std::to_string(i) + "电信"));
-  std::vector<TDbRecord> records;
-  records.reserve(kRecords);
-  const std::uint64_t span = (1ull << 32) - 256;
-  std::uint64_t start = 0;
-  for (int i = 0; i < kRecords - 1; ++i) {
-    const std::uint64_t left = span - start;
-    const std::uint64_t mean = left / static_cast<std::uint64_t>(kRecords - 1 - i);
-    const std::uint64_t size = 1 + random() % (2 * mean - 1 > 0 ? 2 * mean - 1 : 1);
-    const std::uint64_t end = std::min(start + size - 1, span - 1 - static_cast<std::uint64_t>(kRecords - 2 - i));
-    records.push_back(TDbRecord{static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end),
-                                countries[random() % countries.size()], areas[random() % areas.size()]});
-    start = end + 1;
-  }
-  records.push_back(TDbRecord{0xFFFFFF00u, 0xFFFFFFFFu, Utf8ToGbk("基准数据"), Utf8ToGbk("2026年1月1日IP数据")});
-  return records;
-}
-
 struct Fixture {
   TempDir dir;
-  std::string path;
-  std::vector<std::string> addresses;
-  Fixture() {
-    path = dir.Write("QQWry.Dat", BuildDatabase(GenerateRecords()));
-    std::mt19937 random(7);
-    for (int i = 0; i < 4096; ++i) {
-      const std::uint32_t a = static_cast<std::uint32_t>(random());
-      addresses.push_back(std::to_string(a >> 24) + "." + std::to_string((a >> 16) & 255) + "." +
-                          std::to_string((a >> 8) & 255) + "." + std::to_string(a & 255));
-    }
-  }
+  std::string path = dir.Write("QQWry.Dat", BuildDatabase(GenerateBenchRecords()));
+  std::vector<std::string> addresses = RandomAddresses(4096, 7);
 };
 
 Fixture& Data() {
@@ -57,41 +23,110 @@ Fixture& Data() {
   return fixture;
 }
 
-void BM_FindRecordOpenReader(benchmark::State& state) {
+const std::string& Address(size_t i) { return Data().addresses[i & 4095]; }
+
+void BM_FindRecord_Baseline(benchmark::State& state) {
+  const TBaselineReader reader(Data().path);
+  size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(reader.FindRecord(Address(i++)));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FindRecord_Baseline);
+
+void BM_FindRecord(benchmark::State& state) {
   TQQWry reader(Data().path);
   size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(reader.FindRecord(Data().addresses[i++ & 4095]));
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(reader.FindRecord(Address(i++)));
   state.SetItemsProcessed(state.iterations());
   state.counters["records"] = static_cast<double>(reader.RecordCount());
 }
-BENCHMARK(BM_FindRecordOpenReader);
+BENCHMARK(BM_FindRecord);
 
-void BM_LookupAndFieldsOpenReader(benchmark::State& state) {
-  TQQWry reader(Data().path);
+void BM_FindRecordAndFields_Baseline(benchmark::State& state) {
+  const TBaselineReader reader(Data().path);
   size_t i = 0;
   TStringList fields;
   for (auto _ : state) {
-    reader.GetFields(fields, reader.FindRecord(Data().addresses[i++ & 4095]));
+    reader.GetFields(fields, reader.FindRecord(Address(i++)));
     benchmark::DoNotOptimize(fields[3].data());
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_LookupAndFieldsOpenReader);
+BENCHMARK(BM_FindRecordAndFields_Baseline);
+
+void BM_FindRecordAndFields(benchmark::State& state) {
+  TQQWry reader(Data().path);
+  size_t i = 0;
+  TStringList fields;
+  for (auto _ : state) {
+    reader.GetFields(fields, reader.FindRecord(Address(i++)));
+    benchmark::DoNotOptimize(fields[3].data());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FindRecordAndFields);
+
+void BM_WindowLine_Baseline(benchmark::State& state) {
+  size_t i = 0;
+  for (auto _ : state) {
+    const TBaselineReader reader(Data().path);
+    TStringList fields;
+    reader.GetFields(fields, reader.FindRecord(Address(i++)));
+    benchmark::DoNotOptimize(fields[1].data());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WindowLine_Baseline);
 
 void BM_WindowLine(benchmark::State& state) {
   size_t i = 0;
   for (auto _ : state) {
     TQQWry reader(Data().path);
     TStringList fields;
-    reader.GetFields(fields, reader.FindRecord(Data().addresses[i++ & 4095]));
+    reader.GetFields(fields, reader.FindRecord(Address(i++)));
     benchmark::DoNotOptimize(fields[1].data());
   }
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_WindowLine);
 
+// The three texts of a result line (end address, country, area) to UTF-8.
+template <std::string (*Convert)(std::string_view)>
+void ConvertFields(benchmark::State& state) {
+  TQQWry reader(Data().path);
+  std::vector<TStringList> records(256);
+  for (size_t r = 0; r < records.size(); ++r) reader.GetFields(records[r], reader.FindRecord(Address(r)));
+  size_t i = 0;
+  for (auto _ : state) {
+    const TStringList& fields = records[i++ & 255];
+    for (int k = 1; k <= 3; ++k) benchmark::DoNotOptimize(Convert(fields[k]).data());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+void BM_GbkToUtf8ThreeFields_Baseline(benchmark::State& state) { ConvertFields<BaselineGbkToUtf8>(state); }
+BENCHMARK(BM_GbkToUtf8ThreeFields_Baseline);
+void BM_GbkToUtf8ThreeFields(benchmark::State& state) { ConvertFields<GbkToUtf8>(state); }
+BENCHMARK(BM_GbkToUtf8ThreeFields);
+
+void BM_StartTableBuild(benchmark::State& state) {
+  TMappedFile file;
+  file.Open(Data().path);
+  size_t bytes = 0;
+  for (auto _ : state) {
+    const TQQWryView view(file.Data(), file.Size());
+    benchmark::DoNotOptimize(view.BuildStartTable());
+    bytes = view.StartTableBytes();
+  }
+  state.counters["table_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_StartTableBuild)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  Data();  // the database is built before the first timing
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

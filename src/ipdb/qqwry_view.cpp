@@ -43,13 +43,16 @@ bool ShortDecimal(std::string_view piece, std::int32_t& value) {
 }  // namespace
 
 void AppendDottedAddress(std::uint32_t address, std::string& text) {
+  char digits[16];
+  char* p = digits;
   for (int shift = 24; shift >= 0; shift -= 8) {
-    if (shift != 24) text += '.';
+    if (shift != 24) *p++ = '.';
     const unsigned part = (address >> shift) & 0xFF;
-    if (part >= 100) text += static_cast<char>('0' + part / 100);
-    if (part >= 10) text += static_cast<char>('0' + part / 10 % 10);
-    text += static_cast<char>('0' + part % 10);
+    if (part >= 100) *p++ = static_cast<char>('0' + part / 100);
+    if (part >= 10) *p++ = static_cast<char>('0' + part / 10 % 10);
+    *p++ = static_cast<char>('0' + part % 10);
   }
+  text.append(digits, static_cast<size_t>(p - digits));
 }
 
 std::string DottedAddress(std::uint32_t address) {
