@@ -85,6 +85,7 @@ private:
   std::int32_t FLastIndex = 0;
   std::int64_t FRecordCount = 0;
   // A reader opened for one lookup (as the window does per line) never pays for the table.
+  // The lazy table makes a view unsafe to share between threads, as the reader always was.
   static constexpr int kPlainLookups = 8;
   mutable int FPlainLookups = 0;
   mutable bool FTableTried = false;
