@@ -24,8 +24,9 @@ TEST(BlendRgb, ChannelsStayApartAndOnlyTheLowByteIsKept) {
   EXPECT_EQ(RedOf(BlendRgb(kWhite, kBlack, 2000)), 510 & 0xFF);
   // Negative intermediate results truncate toward zero: (0*1500 + 255*(-500) + 500)/1000 = -127.
   EXPECT_EQ(RedOf(BlendRgb(kBlack, kWhite, 1500)), (-127) & 0xFF);
-  // Huge weights do not overflow the arithmetic.
-  EXPECT_NO_THROW(BlendRgb(kWhite, kWhite, 2000000000));
+  // Huge weights do not overflow the arithmetic: 255 * 2e9 needs 64 bits.
+  EXPECT_EQ(BlendRgb(kWhite, kWhite, 2000000000), kWhite);
+  EXPECT_EQ(RedOf(BlendRgb(kWhite, kBlack, 2000000000)), (255ll * 2000000000 + 500) / 1000 & 0xFF);
 }
 
 TEST(ColourSaturation, BrightColoursAreMeasuredDarkOnesAre200) {

@@ -2,6 +2,7 @@
 // stream, Loaded's rules, the window filter, scheduling and the hook's activation count.
 #include <gtest/gtest.h>
 
+#include "lzh_encoder.h"
 #include "skin/file/skin_reader.h"
 #include "skin/model/skin_manage.h"
 #include "test_skin.h"
@@ -137,16 +138,33 @@ TEST_F(SkinDataTest, DamagedStoredStreamsLeaveTheComponentPending) {
   std::string shown;
   auto saved = TSkinReader::OnMessageBox;
   TSkinReader::OnMessageBox = [&](const std::string& text) { shown = text; };
-  // A size word larger than what follows, a container that is no archive, and an archive of
-  // an unknown version.
-  const std::vector<std::vector<std::uint8_t>> streams = {
+  // A size word larger than what follows, a container that is no archive, an empty and a
+  // negative size, and a well-formed archive of an unknown version.
+  std::vector<std::vector<std::uint8_t>> streams = {
       {0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3}, {5, 0, 0, 0, 1, 2, 3, 4, 5}, {0, 0, 0, 0}, {0xFE, 0xFF, 0xFF, 0xFF}};
-  for (const auto& bytes : streams) {
+  TSkinContainerLayout layout;
+  layout.Version = 12345;
+  layout.SkippedLength = 0;
+  layout.NameList = "test.ini\r\n";
+  const std::string ini = "[A]\r\n";
+  layout.Sizes = {static_cast<std::int32_t>(ini.size())};
+  layout.Data.assign(ini.begin(), ini.end());
+  const auto unknown = LzhCompress(LayOutContainer(layout));
+  const auto size = static_cast<std::uint32_t>(unknown.size());
+  std::vector<std::uint8_t> sized = {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+                                     static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
+  sized.insert(sized.end(), unknown.begin(), unknown.end());
+  streams.push_back(sized);
+  for (size_t i = 0; i < streams.size(); ++i) {
+    shown.clear();
     TOwned<TSkinData> data(new TSkinData(nullptr));
-    TMemoryStream stream(bytes);
+    TMemoryStream stream(streams[i]);
     EXPECT_NO_THROW(data->ReadSkinStream(stream));
-    EXPECT_TRUE(data->SkinPending());
+    EXPECT_TRUE(data->SkinPending()) << i;
+    // Only the archive of an unknown version has a reader that says so.
+    EXPECT_EQ(shown, i + 1 == streams.size() ? "This is Older Skin File\rPlease update to new version !" : "") << i;
   }
+  shown.clear();
   TOwned<TSkinData> old(new TSkinData(nullptr));
   const auto archive = TTestSkin().Ini("[A]\r\n").Archive();
   std::vector<std::uint8_t> bytes = archive;

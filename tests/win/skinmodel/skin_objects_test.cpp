@@ -353,21 +353,30 @@ TEST(SkinObjects, TitleColourIsSampledFromTheTopBorderAndFeedsTheToolbar) {
   EXPECT_EQ(data->Title->InActiveText, clNone);  // one key missing: not set
   EXPECT_EQ(data->Title->FontHeight, 11);
 
-  // Saturation of (220, 20, 20) is 232 > 110: end = mix(t, white, (5625 - 25 s) / 140 + 50).
-  const TColor t = RGB(220, 20, 20);
-  const int s = ColourSaturation(t);
-  const TColor end = BlendColours(t, clWhite, (5625 - 25 * s) / 140 + 50);
-  const TColor start = BlendColours(clBtnFace, clWhite, 150);
+  // The bar runs from the face mixed with 15 % white down to a colour made from the title's.
+  // Worked by hand: saturation of (220, 20, 20) is round(200 / 220 * 255) = 232 > 110, so the
+  // end is t mixed with white at (5625 - 25 * 232) / 140 + 50 = 49 (per cent, as the weight
+  // is below 100): (220*49 + 255*51 + 50) / 100 = 238 and (20*49 + 255*51 + 50) / 100 = 140.
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  auto mix150 = [](int a, int b) { return (a * 150 + b * 850 + 500) / 1000; };
+  const int start[3] = {mix150(GetRValue(face), 255), mix150(GetGValue(face), 255), mix150(GetBValue(face), 255)};
+  // The 40th line of the ramp: each channel moves by (39 d + 19) / 39, truncated toward zero.
+  auto lastLine = [&](int r, int g, int b) {
+    const int end[3] = {r, g, b};
+    int c[3];
+    for (int k = 0; k < 3; ++k) c[k] = start[k] + (39 * (end[k] - start[k]) + 19) / 39;
+    return RGB(c[0], c[1], c[2]);
+  };
   TBitmap& bar = data->Toolbar->Image;
-  EXPECT_EQ(PixelAt(bar, 5, 0), static_cast<COLORREF>(start));
-  EXPECT_EQ(PixelAt(bar, 5, 39), static_cast<COLORREF>(ComputeRamp(40, start, end).back()));
+  EXPECT_EQ(PixelAt(bar, 5, 0), RGB(start[0], start[1], start[2]));
+  EXPECT_EQ(PixelAt(bar, 5, 39), lastLine(238, 140, 140));
 
-  // A pale title colour (saturation 0): end = mix(grey, t, 150). Dark colours count as 200.
+  // A pale title colour (saturation 0 <= 110): the end is grey (128) mixed with it at 150 per
+  // mille: (128*150 + 200*850 + 500) / 1000 = 189.
   TTestSkin pale;
   pale.Picture("top.bmp", 30, 30, [](int, int) { return RGB(200, 200, 200); });
   auto grey = LoadTestSkin(pale.Ini("[Personality]\r\nTop=top.bmp\r\n"));
-  const TColor greyEnd = BlendColours(clGray, RGB(200, 200, 200), 150);
-  EXPECT_EQ(PixelAt(grey->Toolbar->Image, 0, 39), static_cast<COLORREF>(ComputeRamp(40, start, greyEnd).back()));
+  EXPECT_EQ(PixelAt(grey->Toolbar->Image, 0, 39), lastLine(189, 189, 189));
 }
 
 TEST(SkinObjects, ABorderFrameOfZeroDoesNotBreakTheTitleSample) {

@@ -366,8 +366,9 @@ TEST_F(DescriptionTest, TextsReachTheWindowsAndTabOrderFollowsTheDescription) {
   EXPECT_TRUE(IsWindowVisible(Find<TTabSheet>("TabSheet2")->Handle()));
 }
 
-TEST_F(DescriptionTest, ScreenshotForPeopleToLookAt) {
+TEST_F(DescriptionTest, ScreenshotForPeopleToLookAtShowsTheControlsWhereTheyAre) {
   form->Show();
+  SetForegroundWindow(form->Handle());
   PumpMessages(100);
   RECT r{};
   GetWindowRect(form->Handle(), &r);
@@ -376,9 +377,25 @@ TEST_F(DescriptionTest, ScreenshotForPeopleToLookAt) {
     TWindowDC screen(nullptr);
     BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
   }
-  TFileStream out("ui-test-form.bmp", TFileMode::Create);
-  shot.SaveToStream(out);
-  SUCCEED();
+  {
+    TFileStream out("ui-test-form.bmp", TFileMode::Create);
+    shot.SaveToStream(out);
+  }
+  // The saved picture reads back at the window's size and shows a memo's white page and a
+  // panel's face colour at their places.
+  TFileStream in("ui-test-form.bmp", TFileMode::OpenRead);
+  TBitmap back(1, 1);
+  back.LoadFromStream(in);
+  ASSERT_EQ(back.Width(), r.right - r.left);
+  ASSERT_EQ(back.Height(), r.bottom - r.top);
+  auto at = [&](TControl* control, int x, int y) {
+    POINT p = control->ClientToScreen(POINT{x, y});
+    return back.Canvas().Pixel(p.x - r.left, p.y - r.top);
+  };
+  auto* memo = Find<TMemo>("Memo2");
+  EXPECT_EQ(at(memo, memo->ClientWidth() - 5, memo->ClientHeight() - 5), GetSysColor(COLOR_WINDOW));
+  auto* panel = Find<TPanel>("Panel2");
+  EXPECT_EQ(at(panel, 3, 3), GetSysColor(COLOR_BTNFACE));
 }
 
 struct BadCase {
