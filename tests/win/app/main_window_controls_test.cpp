@@ -1,0 +1,93 @@
+// The real main window as the program reads it from its resource: sizes after alignment,
+// texts, tab order and the status-bar panels.
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "base/codec.h"
+#include "skin/model/skin_manage.h"
+#include "win/support/ui_test.h"
+
+namespace {
+
+std::string Bounds(const TControl* c) { return RectText(c->BoundsRect()); }
+std::string Bounds(int x, int y, int w, int h) { return RectText(RECT{x, y, x + w, y + h}); }
+
+TEST(MainWindowControls, LaidOutTitledAndOrderedAsDesigned) {
+  TestApplication();
+  TOwned<TForm1> form(new TForm1(nullptr));
+  form->Show();
+  PumpMessages(50);
+
+  RECT outer{};
+  GetWindowRect(form->Handle(), &outer);
+  EXPECT_EQ(outer.right - outer.left, 636);
+  EXPECT_EQ(outer.bottom - outer.top, 508);
+  // Centred on the desktop.
+  EXPECT_LE(std::abs((outer.left + outer.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
+
+  // The page control takes the client area above the status bar of 19 pixels.
+  const int cw = form->ClientWidth(), ch = form->ClientHeight();
+  EXPECT_EQ(Bounds(form->PageControl1), Bounds(0, 0, cw, ch - 19));
+  EXPECT_EQ(Bounds(form->StatusBar1), Bounds(0, ch - 19, cw, 19));
+  EXPECT_EQ(form->PageControl1->ActivePage(), form->TabSheet1);
+
+  // The first sheet: the headings on top, the buttons' panel at the bottom, the input pane of
+  // 161 pixels on the left and the results in the rest.
+  const int w = form->TabSheet1->ClientWidth(), h = form->TabSheet1->ClientHeight();
+  EXPECT_EQ(Bounds(form->Panel1), Bounds(0, 0, w, 19));
+  EXPECT_EQ(Bounds(form->Panel2), Bounds(0, h - 36, w, 36));
+  EXPECT_EQ(Bounds(form->Memo_IPList), Bounds(0, 19, 161, h - 55));
+  EXPECT_EQ(Bounds(form->Memo_IPLog), Bounds(161, 19, w - 161, h - 55));
+  // Unanchored buttons keep their centres in proportion to the panel's design width of 620.
+  const std::pair<TButton*, int> buttons[] = {{form->Button_TCPUDP, 392}, {form->Button2, 468}, {form->Button1, 545}};
+  for (const auto& [button, left] : buttons) {
+    EXPECT_EQ(Bounds(button), Bounds((2 * left + 62) * w / (2 * 620) - 31, 6, 62, 24)) << WideToUtf8(button->Caption());
+  }
+  EXPECT_EQ(Bounds(form->Label1), Bounds(0, 3, 66, 12));
+  EXPECT_EQ(Bounds(form->Label2), Bounds(160, 3, 48, 12));
+  EXPECT_EQ(Bounds(form->Label3), Bounds(24, 16, 258, 12));
+  EXPECT_EQ(Bounds(form->Button_IPVer), Bounds(8, 96, 85, 25));
+  EXPECT_EQ(Bounds(form->Button3), Bounds(96, 96, 85, 25));
+  EXPECT_EQ(form->Memo1->Top(), 0);
+  EXPECT_EQ(form->Memo1->Height(), 89);
+
+  // Texts.
+  EXPECT_EQ(form->TabSheet1->Caption(), L"IP/域名 所在地查询");
+  EXPECT_EQ(form->TabSheet2->Caption(), L"IP数据库升级");
+  EXPECT_EQ(form->Button_TCPUDP->Caption(), L"查询");
+  EXPECT_EQ(form->Button2->Caption(), L"保存");
+  EXPECT_EQ(form->Button1->Caption(), L"更新");
+  EXPECT_EQ(form->Button_IPVer->Caption(), L"数据库版本");
+  EXPECT_EQ(form->Button3->Caption(), L"升级IP数据库");
+  EXPECT_EQ(form->Label1->Caption(), L"IP/域名列表");
+  EXPECT_EQ(form->Label2->Caption(), L"查询结果");
+  EXPECT_EQ(form->Edit_Ver->Text(), L"1.0.20100523");
+  EXPECT_FALSE(form->Edit_Ver->Visible());
+  EXPECT_EQ(form->Label3->Font()->Color(), clGreen);
+  EXPECT_EQ(form->Label3->Cursor(), crHelp);
+
+  // The panes: a vertical bar each, no border.
+  for (TMemo* memo : {form->Memo_IPList, form->Memo_IPLog, form->Memo1}) {
+    EXPECT_EQ(memo->ScrollBars(), TScrollStyle::ssVertical) << memo->Name();
+    EXPECT_EQ(memo->BorderStyle(), TBorderStyle::bsNone) << memo->Name();
+  }
+
+  // Tab order within each parent.
+  const std::pair<TWinControl*, int> order[] = {
+      {form->Edit_Ver, 0}, {form->Panel2, 1},       {form->Memo_IPLog, 2}, {form->Memo_IPList, 3},
+      {form->Panel1, 4},   {form->Button_TCPUDP, 0}, {form->Button2, 1},    {form->Button1, 2},
+      {form->Button_IPVer, 0}, {form->Memo1, 1},    {form->Button3, 2},    {form->PageControl1, 0}};
+  for (const auto& [control, position] : order) EXPECT_EQ(control->TabOrder(), position) << control->Name();
+
+  // Three status panels of 200, 250 and 150 pixels; only the last has a text.
+  ASSERT_EQ(form->StatusBar1->Panels()->Count(), 3);
+  const int widths[] = {200, 250, 150};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(form->StatusBar1->Panel(i)->Width(), widths[i]) << i;
+  EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"");
+  EXPECT_EQ(form->StatusBar1->Panel(1)->Text(), L"");
+  EXPECT_FALSE(form->StatusBar1->Panel(2)->Text().empty());
+  form.reset();
+  FreeSkinManager();
+}
+
+}  // namespace
