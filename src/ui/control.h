@@ -123,6 +123,12 @@ public:
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode mode);
   bool UseRightToLeftReading() const { return FBiDiMode != TBiDiMode::bdLeftToRight; }
+  // Right-to-left modes other than reading-only put the vertical scroll bar on the left;
+  // bdRightToLeft also aligns the text to the right.
+  bool UseRightToLeftScrollBar() const {
+    return FBiDiMode == TBiDiMode::bdRightToLeft || FBiDiMode == TBiDiMode::bdRightToLeftNoAlign;
+  }
+  bool UseRightToLeftAlignment() const { return FBiDiMode == TBiDiMode::bdRightToLeft; }
 
   std::uint32_t ControlStyle() const { return FControlStyle; }
   void SetControlStyle(std::uint32_t style) { FControlStyle = style; }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/application.h"
+#include "ui/skin_messages.h"
 
 // ---- TTabSheet ----
 
@@ -105,8 +106,8 @@ void TPageControl::WndProc(TMessage& message) {
       return;
     }
     case CN_NOTIFY: {
-      // Guard against private messages that share this number and carry no header.
-      if (message.LParam < 0x10000) return;
+      // SKINMSG_DONE shares this number and carries SKIN_MAGIC, not a header.
+      if (!IsNotifyHeaderPointer(message.LParam)) return;
       const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
       if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
         const int index = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));

@@ -10,6 +10,7 @@
 #include "base/error.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/skin_messages.h"
 
 extern TControl* g_MouseControl;
 void SetMouseControl(TControl* control);
@@ -186,6 +187,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
   if (!Enabled()) params.Style |= WS_DISABLED;
   if (FTabStop) params.Style |= WS_TABSTOP;
   if (UseRightToLeftReading()) params.ExStyle |= WS_EX_RTLREADING;
+  if (UseRightToLeftScrollBar()) params.ExStyle |= WS_EX_LEFTSCROLLBAR;
+  if (UseRightToLeftAlignment()) params.ExStyle |= WS_EX_RIGHT;
   params.X = Left();
   params.Y = Top();
   params.Width = Width();
@@ -714,8 +717,8 @@ void TWinControl::WndProc(TMessage& message) {
       }
       break;
     case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
-      if (header) {
+      if (IsNotifyHeaderPointer(message.LParam)) {
+        const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
         ReflectToChild(message, header->hwndFrom);
         return;
       }
