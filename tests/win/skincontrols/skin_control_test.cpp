@@ -328,6 +328,9 @@ TEST_F(SkinControl, ForwardMouseDownUsesTheCursorOnHugeControls) {
   EXPECT_EQ(target->Y, 17);
 
   target->SetBounds(5, 7, 40000, 20);
+  // The display is shared with later test programs: the pointer goes back where it was.
+  POINT saved{};
+  GetCursorPos(&saved);
   POINT origin{0, 0};
   ClientToScreen(Form->Handle(), &origin);
   SetCursorPos(origin.x + 100, origin.y + 30);
@@ -337,6 +340,7 @@ TEST_F(SkinControl, ForwardMouseDownUsesTheCursorOnHugeControls) {
   EXPECT_EQ(target->X, cursor.x - origin.x - 5);
   EXPECT_EQ(target->Y, cursor.y - origin.y - 7);
   EXPECT_NE(target->X, 1234);
+  SetCursorPos(saved.x, saved.y);
 }
 
 TEST_F(SkinControl, ReadingOrderFollowsTheBiDiMode) {
