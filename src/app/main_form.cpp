@@ -8,6 +8,7 @@
 #include "base/filemap.h"
 #include "base/resolver.h"
 #include "base/stream.h"
+#include "skin/form/form_skinner.h"
 #include "skin/model/skin_data.h"
 #include "ui/application.h"
 #include "ui/reader.h"
@@ -67,8 +68,10 @@ T* TForm1::Field(const char* name) {
 }
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
-  // The description holds the skin component; its class must be known before reading.
+  // The description holds the skin component; its class must be known before reading, and
+  // the manager it starts must be able to make form skinners.
   RegisterSkinModelClasses();
+  TWinSkinForm::Register();
   ReadComponentResource(this, L"TFORM1");
   SaveDialog1 = Field<TSaveDialog>("SaveDialog1");
   PageControl1 = Field<TPageControl>("PageControl1");

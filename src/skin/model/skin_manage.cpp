@@ -19,7 +19,6 @@ constexpr LONG kSizeGripStyle = 0x10;
 
 struct TManagerState {
   std::unique_ptr<TSkinManage> Manager;
-  TSkinManageExtension* Extension = nullptr;
   bool ShuttingDown = false;
   ~TManagerState() {
     // At program end, if nobody freed the manager before: the statics its timer needs may be
@@ -52,21 +51,18 @@ TSkinManage::~TSkinManage() {
   ActivationCount = kManagerClosingCount;
   Enabled = false;
   FTimer.reset();
-  if (TSkinManageExtension* extension = Extension()) extension->Shutdown(*this);
+  // Every form skinner is detached for good: a window that still exists gets its own look back.
+  for (TFormSkinnerBase* skinner : std::vector<TFormSkinnerBase*>(FFormSkinners)) {
+    if (!skinner->WindowGone()) skinner->Unskin();
+    skinner->Free();
+  }
+  FFormSkinners.clear();
   FSkinDatas.clear();
   FMainSkinData = nullptr;
   PendingSkinData = nullptr;
   if (FHook) UnhookWindowsHookEx(FHook);
   FHook = nullptr;
   State().ShuttingDown = true;
-}
-
-void TSkinManage::SetExtension(TSkinManageExtension* extension) {
-  State().Extension = extension;
-}
-
-TSkinManageExtension* TSkinManage::Extension() {
-  return State().Extension;
 }
 
 void TSkinManage::Register(TSkinData* data) {
@@ -101,9 +97,8 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
       const CREATESTRUCTW* cs = create ? create->lpcs : nullptr;
       if (cs) {
         const std::wstring cls = ClassNameOf(window);
-        if (cls == L"ScrollBar" && (cs->style & kSizeGripStyle) && cs->hwndParent) {
-          if (TSkinManageExtension* extension = Extension()) extension->SizeGripCreated(*self, cs->hwndParent);
-        }
+        if (cls == L"ScrollBar" && (cs->style & kSizeGripStyle) && cs->hwndParent)
+          self->SizeGripCreated(cs->hwndParent, window);
         if (!(cs->style & WS_CHILD) && cls == L"#32768") self->SkinPopupMenu(window);
         if (cs->dwExStyle & WS_EX_MDICHILD) self->SkinWindow(window);
       }
@@ -118,29 +113,14 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(hook, code, wParam, lParam);
 }
 
-bool TSkinManage::SkinWindow(HWND window) {
-  if (!Enabled) return false;
-  TSkinManageExtension* extension = Extension();
-  return extension ? extension->SkinWindow(*this, window) : false;
-}
-
-bool TSkinManage::SkinForm(TCustomForm* form) {
-  TSkinManageExtension* extension = Extension();
-  return extension && form ? extension->SkinForm(*this, form) : false;
-}
-
 void TSkinManage::SkinPopupMenu(HWND window) {
-  if (!Enabled) return;
-  if (TSkinManageExtension* extension = Extension()) extension->SkinPopupMenu(*this, window);
+  // The popup skinner arrives with the menus: until then an allowed popup keeps its look.
+  (void)PopupAllowed(window);
 }
 
-bool TSkinManage::ReleasePopupMenu(HWND window) {
-  TSkinManageExtension* extension = Extension();
-  return extension ? extension->ReleasePopupMenu(*this, window) : false;
-}
-
-void TSkinManage::RefreshUsers() {
-  if (TSkinManageExtension* extension = Extension()) extension->RefreshUsers(*this, PendingSkinData);
+bool TSkinManage::ReleasePopupMenu(HWND) {
+  // No popup skinner exists before the menus: nothing to release.
+  return false;
 }
 
 void TSkinManage::Schedule(TSkinAction action, int delay) {
@@ -164,7 +144,7 @@ void TSkinManage::RunScheduledAction() {
   if (action == saUnskinAll) Enabled = false;
   LastRunAction = action;
   LastRunSkinData = data;
-  if (TSkinManageExtension* extension = Extension()) extension->RunAction(*this, action, data);
+  RunWindowAction(action, data);
   data->DoSkinChanged();
   PendingSkinData = nullptr;
 }

@@ -1,13 +1,17 @@
 // TSkinManage: the one object of the program that watches window creation and activation
-// through a thread hook and runs the deferred skin-all, unskin-all and refresh actions. The
-// parts that take windows over belong to the form skinner, which plugs in as an extension.
+// through a thread hook, decides which windows are taken over, owns their form skinners and
+// runs the deferred skin-all, unskin-all and refresh actions. Form skinners themselves come
+// from a factory that the form layer registers.
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "base/win32.h"
+#include "skin/model/form_skinner_base.h"
 #include "ui/extctrls.h"
+#include "ui/skin_messages.h"
 
 class TCustomForm;
 class TSkinData;
@@ -18,31 +22,8 @@ enum TSkinAction : int { saNone = 0, saSkinAll = 1, saUnskinAll = 2, saRefreshAl
 
 // ActivationCount while the manager is being destroyed.
 inline constexpr int kManagerClosingCount = 4;
-// Asked of a window before it is taken over; 1 means it is skinned already.
-inline constexpr UINT SKINMSG_QUERY = 0x3523;
-// Posted to a window right after its form skinner is attached (wParam 0, lParam 1000).
-inline constexpr UINT SKINMSG_ACTIVATE = 0x3503;
-
-// What the form skinner layer provides: taking windows and popup menus over, giving them
-// back, and applying a scheduled action to the windows. Without one, the manager keeps its
-// own state (Enabled, the pending action) and takes no window over.
-class TSkinManageExtension {
-public:
-  virtual ~TSkinManageExtension() = default;
-  // SkinWindow's rules after the Enabled check; true when the window was taken over.
-  virtual bool SkinWindow(TSkinManage& manager, HWND window) = 0;
-  virtual bool SkinForm(TSkinManage& manager, TCustomForm* form) = 0;
-  virtual void SkinPopupMenu(TSkinManage& manager, HWND window) = 0;
-  virtual bool ReleasePopupMenu(TSkinManage& manager, HWND window) = 0;
-  // A size grip scroll bar is being created in parent.
-  virtual void SizeGripCreated(TSkinManage& manager, HWND parent) = 0;
-  // The window work of a scheduled action for data (Enabled is already set by the manager).
-  virtual void RunAction(TSkinManage& manager, TSkinAction action, TSkinData* data) = 0;
-  // Every form skinner of data refreshes its skin.
-  virtual void RefreshUsers(TSkinManage& manager, TSkinData* data) = 0;
-  // The manager is going away: detach and free every skinner.
-  virtual void Shutdown(TSkinManage& manager) = 0;
-};
+// The lParam of SKINMSG_ACTIVATE.
+inline constexpr LPARAM kActivateParam = 1000;
 
 class TSkinManage {
 public:
@@ -60,11 +41,25 @@ public:
   void InstallHook();
   bool HookInstalled() const { return FHook != nullptr; }
 
+  // Takes a window over when the rules allow: true when a form skinner was attached.
   bool SkinWindow(HWND window);
+  // SkinWindow for a visible form without the child style.
   bool SkinForm(TCustomForm* form);
+  TSkinData* ChooseSkinData(HWND window) const;
+  bool WindowClassAllowed(HWND window, const std::string& cls);
   void SkinPopupMenu(HWND window);
   bool ReleasePopupMenu(HWND window);
+  // Every form skinner of PendingSkinData refreshes its skin.
   void RefreshUsers();
+  void SetMdiMaximized(bool maximized);
+
+  void SetFormSkinnerFactory(TFormSkinnerFactory factory);
+  const std::vector<TFormSkinnerBase*>& FormSkinners() const { return FFormSkinners; }
+  TFormSkinnerBase* FormSkinnerOf(HWND window) const;
+  // Called by a form skinner that is being destroyed (not while the manager itself goes).
+  void RemoveFormSkinner(TFormSkinnerBase* skinner);
+  // Frees the form skinners whose window is gone.
+  void Purge();
 
   // Sets the pending action; before the first activation SkinAll and UnskinAll only switch
   // Enabled, afterwards the timer runs the action after delay milliseconds.
@@ -73,6 +68,10 @@ public:
   TTimer& Timer() { return *FTimer; }
 
   bool Enabled = false;
+  // Attaches in progress (a form skinner asks while it attaches).
+  int AttachState = 0;
+  // Set by whoever wants windows hidden while they are skinned; nothing sets it by default.
+  bool HideWhileSkinning = false;
   bool Enumerating = false;
   int ActivationCount = 0;
   int PopupMode = 0;
@@ -85,17 +84,19 @@ public:
   TSkinAction LastRunAction = saNone;
   TSkinData* LastRunSkinData = nullptr;
 
-  // The form skinner layer's part; the manager does not own it.
-  static void SetExtension(TSkinManageExtension* extension);
-  static TSkinManageExtension* Extension();
-
 private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+  void RunWindowAction(TSkinAction action, TSkinData* data);
+  void UnskinOne(TFormSkinnerBase* skinner);
+  void SizeGripCreated(HWND parent, HWND grip);
+  bool PopupAllowed(HWND window);
 
   TOwned<TTimer> FTimer;
   std::vector<TSkinData*> FSkinDatas;
   TSkinData* FMainSkinData = nullptr;
   HHOOK FHook = nullptr;
+  std::vector<TFormSkinnerBase*> FFormSkinners;
+  TFormSkinnerFactory FFactory;
 };
 
 // The program's manager: null until the first skin component is loaded.

@@ -1,0 +1,701 @@
+// TWinSkinForm: attaching, activation, the replacement window procedures and giving the window
+// its own look back.
+#include "skin/form/form_skinner.h"
+
+#include <algorithm>
+
+#include "skin/model/skin_manage.h"
+#include "ui/application.h"
+#include "ui/messages.h"
+#include "ui/platform.h"
+#include "ui/skin_messages.h"
+
+namespace {
+
+constexpr UINT kHoverInterval = 250;
+// The platform's own caption-drawing message (undocumented, sent while a caption repaints).
+constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
+constexpr int kMaxClassName = 100;
+constexpr int kMaxAnsiText = 1000;
+// A system command identifier reached through WM_COMMAND is posted back as WM_SYSCOMMAND.
+constexpr WPARAM kSystemCommands[] = {0xF000, 0xF010, 0xF020, 0xF030, 0xF040, 0xF050, 0xF060, 0xF120};
+constexpr UINT kRedrawMdi = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
+constexpr UINT kReapplyFrame = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+
+std::string ClassNameOf(HWND window) {
+  char name[kMaxClassName + 1] = {};
+  GetClassNameA(window, name, kMaxClassName + 1);
+  return name;
+}
+
+}  // namespace
+
+const TClassInfo& TWinSkinForm::StaticClassInfo() {
+  static const TClassInfo info("TWinSkinForm", &TComponent::StaticClassInfo(), {});
+  return info;
+}
+
+void TWinSkinForm::Register() {
+  EnsureSkinManager().SetFormSkinnerFactory([](TComponent* owner) { return new TWinSkinForm(owner); });
+}
+
+void TWinSkinForm::Prepare(HWND window, const void* managerTag, const std::string& className) {
+  Handle = window;
+  SkinManagerTag = managerTag;
+  WindowClassName = className;
+}
+
+TWinSkinForm::TWinSkinForm(TComponent* owner)
+    : TFormSkinnerBase(owner), FCaptionFont(std::make_unique<TFont>()), FWorkCanvas(std::make_unique<TCanvas>()),
+      FControlCanvas(std::make_unique<TCanvas>()) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    FCaptionFont->SetLogFont(metrics.lfCaptionFont);
+  DoubleClickTime = GetDoubleClickTime();
+}
+
+TWinSkinForm::~TWinSkinForm() {
+  if (TSkinManage* manager = SkinManager()) manager->RemoveFormSkinner(this);
+  FHoverTimer.reset();
+  const bool windowGoing = LifeState == fsDestroying || LifeState == fsGone;
+  FreeControlSkinners(!windowGoing);
+  RestoreWindowProcs();
+}
+
+// ---- attaching ----
+
+void TWinSkinForm::AttachToForm(TSkinData* data, TCustomForm* form) {
+  Form = form;
+  if (data && data->OnBeforeSkinForm) data->OnBeforeSkinForm(form, Handle, WindowClassName);
+  if (data && data->HasControl(xcMenuItem)) SetPropText(form, "AutoScroll", L"False");
+  Attach(data);
+  if (!FNewWndProc.Installed()) return;
+  if (FrameSkinned) {
+    FSavedFormWindowProc = form->WindowProc;
+    form->WindowProc = [this](TMessage& m) { FormWindowProc(m); };
+  }
+  SavedFormColor = form->Color();
+  if (data) form->SetColor(data->Colour(SkinColour::ButtonFace));
+}
+
+void TWinSkinForm::AttachToWindow(TSkinData* data) { Attach(data); }
+
+void TWinSkinForm::ReadClassification() {
+  StyleBits = static_cast<std::uint32_t>(GetWindowLongW(Handle, GWL_STYLE));
+  const auto exStyle = static_cast<std::uint32_t>(GetWindowLongW(Handle, GWL_EXSTYLE));
+  RightToLeft = exStyle & kExLayoutRtl;
+  IsChildWindow = StyleBits & kStyleChild;
+  ClassName = ClassNameOf(Handle);
+  MessageDialog = ClassName == "#32770" || ClassName == "TMessageForm";
+  const TPlatformVersion& platform = PlatformVersion();
+  TCapsInput caps;
+  caps.Style = StyleBits;
+  caps.ExStyle = exStyle;
+  caps.SystemMenuKnown = SystemMenu != nullptr;
+  caps.PlatformMajor = platform.Major;
+  caps.PlatformMinor = platform.Minor;
+  caps.PlatformNT = platform.NT;
+  caps.HasOwner = GetWindow(Handle, GW_OWNER) != nullptr;
+  Caps = CaptionCapsOf(caps);
+  ReadWindowState();
+  Sizeable = StyleBits & kStyleSizeBox;
+  MdiRole = mdiNone;
+  for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassNameOf(child) == "MDIClient") {
+      MdiRole = mdiFrame;
+      MdiClient = child;
+      break;
+    }
+  }
+  if (exStyle & kExMdiChild) MdiRole = mdiChild;
+  FrameKind = FrameKindOf(StyleBits, exStyle, MessageDialog);
+  UnicodeWindow = IsWindowUnicode(Handle);
+}
+
+void TWinSkinForm::Attach(TSkinData* data) {
+  if (FNewWndProc.Installed() || !Handle || !IsWindow(Handle)) return;
+  SkinData = data;
+  FHoverTimer.reset(new TTimer(nullptr));
+  FHoverTimer->SetEnabled(false);
+  FHoverTimer->SetInterval(kHoverInterval);
+  FrameSkinned = data && data->HasControl(xcMainMenu);
+  ReadClassification();
+  if (MdiRole == mdiChild && data && data->HasOption(xoMDIChildBorder)) FrameSkinned = false;
+  if (data && !PlatformVersion().NT) data->SetSkinControls(data->SkinControls() & ~SetOf(xcSystemMenu));
+  if (MdiRole == mdiFrame && MdiClient) {
+    SavedMenuUpdate = data && data->MenuUpdate();
+    FNewMdiClientProc.Install(MdiClient, [this](TMessage& m) { MdiClientWndProc(m); });
+  }
+  FNewWndProc.Install(Handle, [this](TMessage& m) { FrameWndProc(m); });
+  if (FrameSkinned) {
+    OsMenu = GetMenu(Handle);
+    // The skinned menu bar arrives with the menus; until then a window keeps no menu band.
+    ComputeFrameMetrics();
+  } else {
+    LifeState = fsActive;
+  }
+  if (MdiRole == mdiChild && FrameSkinned) {
+    const int wanted = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+    if (FrameTop < wanted) MenuBarHeight = wanted - FrameTop;
+  }
+}
+
+void TWinSkinForm::ComputeFrameMetrics() {
+  if (!SkinData || SkinData->SkinPending()) return;
+  if (FrameKind == fkNoCaption) {
+    FrameLeft = FrameTop = FrameRight = FrameBottom = MenuBarHeight = 0;
+    return;
+  }
+  auto frames = [](const TDataSkinBorder& b) { return std::max(1, b.Frame); };
+  const auto& borders = SkinData->Borders;
+  FrameTop = borders[kBorderTop]->Image.Height() / frames(*borders[kBorderTop]);
+  FrameLeft = borders[kBorderLeft]->Image.Width() / frames(*borders[kBorderLeft]);
+  FrameRight = borders[kBorderRight]->Image.Width() / frames(*borders[kBorderRight]);
+  FrameBottom = borders[kBorderBottom]->Image.Height() / frames(*borders[kBorderBottom]);
+}
+
+void TWinSkinForm::Activate() {
+  SystemMenu = GetSystemMenu(Handle, FALSE);
+  MakeIconBitmap();
+  GetClientRect(Handle, &ClientSize);
+  RECT window{};
+  GetWindowRect(Handle, &window);
+  PreSkinFrame = RECT{0, 0, (window.right - window.left) - ClientSize.right, (window.bottom - window.top) - ClientSize.bottom};
+  TDiscoverySite site;
+  site.SkinData = SkinData;
+  site.Host = this;
+  site.FormSkinner = this;
+  site.WorkCanvas = FWorkCanvas.get();
+  site.ControlSkinners = &FControlSkinners;
+  FDiscovery = std::make_unique<TControlDiscovery>(site);
+  if (Form) FDiscovery->DiscoverFormControls(Form);
+  else FDiscovery->DiscoverChildWindows(Handle);
+  if (LifeState == fsAttached) {
+    if (MdiRole == mdiChild) {
+      if (WindowState == wsMaximizedState) {
+        if (MdiClient) PostMessageW(MdiClient, SKINMSG_REDRAWMDI, reinterpret_cast<WPARAM>(Handle), 0);
+      } else if (WindowState == wsNormalState) {
+        LifeState = fsFitting;
+        FitWindowToFrame(false);
+        LifeState = fsActive;
+        UpdateWindowRegion();
+      }
+    } else if (!IsChildWindow && FrameKind != fkNoCaption && WindowState != wsMinimizedState) {
+      LifeState = fsFitting;
+      FitWindowToFrame(false);
+      LifeState = fsActive;
+      if (WindowState == wsMaximizedState) ReapplyFrame();
+      else UpdateWindowRegion();
+    }
+  }
+  NotifySkinned();
+  LifeState = fsActive;
+  if (FHoverTimer) FHoverTimer->SetEnabled(true);
+}
+
+void TWinSkinForm::SizeGripCreated(HWND grip) {
+  if (FDiscovery) FDiscovery->ClassifyChildWindow(grip);
+}
+
+void TWinSkinForm::NotifySkinned() {
+  SendMessageW(Handle, SKINMSG_DONE, 0, SKIN_MAGIC);
+  if (SkinData && SkinData->OnAfterSkinForm) SkinData->OnAfterSkinForm(Form, Handle, WindowClassName);
+}
+
+void TWinSkinForm::ReapplyFrame() { SetWindowPos(Handle, nullptr, 0, 0, 0, 0, kReapplyFrame); }
+
+void TWinSkinForm::FitWindowToFrame(bool refresh) {
+  if (WindowState == wsMaximizedState) {
+    ReapplyFrame();
+    return;
+  }
+  if (MessageDialog || LifeState == fsReskinning) GetClientRect(Handle, &ClientSize);
+  int w = ClientSize.right + FrameLeft + FrameRight;
+  int h = ClientSize.bottom + FrameTop + FrameBottom + MenuBarHeight;
+  if (refresh) {
+    GetClientRect(Handle, &ClientSize);
+    w = ClientSize.right + FrameLeft + FrameRight;
+    h = ClientSize.bottom + FrameTop + FrameBottom + MenuBarHeight;
+  } else if (Form) {
+    w = Form->ClientWidth() + FrameLeft + FrameRight;
+    const int clientHeight = MdiRole == mdiChild ? Form->ClientHeight() : Form->ClientHeight() - MenuBarHeight;
+    h = clientHeight + FrameTop + FrameBottom + MenuBarHeight;
+  }
+  if (MessageDialog && !refresh && SkinData && SkinData->Title) {
+    const std::wstring text = ReadWindowText();
+    TWindowDC dc(Handle, TWindowDC::Whole);
+    TSelectObject font(dc, CaptionFont().Handle());
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    CaptionTextWidth = size.cx;
+    const int needed = SkinData->Title->LeftWidth + CaptionTextWidth + SkinData->Title->RightWidth;
+    if (w < needed) {
+      const int shift = (needed - w) / 2;
+      for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, Handle, reinterpret_cast<POINT*>(&r), 2);
+        SetWindowPos(child, nullptr, r.left + shift, r.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING | SWP_NOOWNERZORDER);
+      }
+      w = needed;
+    }
+  }
+  SetWindowPos(Handle, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+// ---- control skinners ----
+
+bool TWinSkinForm::AddControlSkinner(TSkinControl* skinner) {
+  if (std::find(FControlSkinners.begin(), FControlSkinners.end(), skinner) != FControlSkinners.end()) return true;
+  FControlSkinners.push_back(skinner);
+  return false;
+}
+
+void TWinSkinForm::RemoveControlSkinner(TSkinControl* skinner) {
+  const auto it = std::find(FControlSkinners.rbegin(), FControlSkinners.rend(), skinner);
+  if (it != FControlSkinners.rend()) FControlSkinners.erase(std::next(it).base());
+}
+
+void TWinSkinForm::PurgeControlSkinners() {
+  for (TSkinControl* skinner : std::vector<TSkinControl*>(FControlSkinners)) {
+    if (skinner->LifeState == kSkinnerWindowDestroyed) {
+      RemoveControlSkinner(skinner);
+      skinner->Free();
+    }
+  }
+}
+
+void TWinSkinForm::FreeControlSkinners(bool detach) {
+  while (!FControlSkinners.empty()) {
+    TSkinControl* skinner = FControlSkinners.back();
+    FControlSkinners.pop_back();
+    if (detach && skinner->LifeState != kSkinnerWindowDestroyed) skinner->Detach();
+    // Unlisted first, so its destruction does not look for itself in the list.
+    skinner->FormSkinner = nullptr;
+    skinner->Free();
+  }
+  HotControl = nullptr;
+}
+
+// ---- giving the look back ----
+
+void TWinSkinForm::RestoreWindowProcs() {
+  if (Form && FSavedFormWindowProc) {
+    Form->WindowProc = FSavedFormWindowProc;
+    FSavedFormWindowProc = nullptr;
+  }
+  FNewWndProc.Remove();
+  FNewMdiClientProc.Remove();
+}
+
+void TWinSkinForm::Unskin() {
+  if (!FrameSkinned) {
+    UnskinLight();
+    return;
+  }
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  if (!FNewWndProc.Installed()) return;
+  RestoreWindowProcs();
+  FreeControlSkinners(true);
+  if (Form && LifeState != fsDestroying) Form->SetColor(SavedFormColor);
+  SetSysMenuStyle(false);
+  if (LifeState != fsDestroying && (MdiRole == mdiChild || !IsChildWindow)) {
+    RECT r{};
+    GetWindowRect(Handle, &r);
+    POINT topLeft{r.left, r.top};
+    if (MdiRole == mdiChild) ScreenToClient(GetParent(Handle), &topLeft);
+    const int w = (r.right - r.left) + PreSkinFrame.right - FrameLeft - FrameRight;
+    const int h = (r.bottom - r.top) + PreSkinFrame.bottom - FrameTop - FrameBottom;
+    SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+  SetWindowRgn(Handle, nullptr, TRUE);
+  FRegion.Reset();
+  RegionOwned = false;
+}
+
+void TWinSkinForm::UnskinLight() {
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  FreeControlSkinners(true);
+  RestoreWindowProcs();
+  if (Form && LifeState != fsDestroying) {
+    for (int i = 0; i < Form->ComponentCount(); ++i) {
+      if (auto* control = dynamic_cast<TControl*>(Form->Components(i))) control->Invalidate();
+    }
+  }
+}
+
+void TWinSkinForm::ReleaseHooks() {
+  if (!FrameSkinned) {
+    UnskinLight();
+    return;
+  }
+  if (FHoverTimer) FHoverTimer->SetEnabled(false);
+  RestoreWindowProcs();
+  FreeControlSkinners(false);
+  // The window is going: its region goes with it.
+  (void)FRegion.Release();
+}
+
+void TWinSkinForm::ReskinForm() {
+  if (Form) {
+    Form->SetColor(SkinData->Colour(SkinColour::ButtonFace));
+    for (int i = 0; i < Form->ComponentCount(); ++i) {
+      if (auto* owned = dynamic_cast<TCustomForm*>(Form->Components(i)))
+        owned->SetColor(SkinData->Colour(SkinColour::ButtonFace));
+    }
+  }
+  for (TSkinControl* skinner : FControlSkinners) skinner->SkinChanged();
+  LifeState = fsReskinning;
+  if (FrameSkinned && Form) {
+    FitWindowToFrame(true);
+    Form->SetHeight(Form->Height() + 1);
+    Form->SetHeight(Form->Height() - 1);
+  }
+  UpdateWindowRegion();
+  NotifySkinned();
+  LifeState = fsActive;
+}
+
+// ---- helpers ----
+
+POINT TWinSkinForm::ScreenToFrame(POINT screen) const {
+  POINT p = screen;
+  ScreenToClient(Handle, &p);
+  if (MdiRole == mdiChild && WindowState == wsMinimizedState) return p;
+  p.x += FrameLeft;
+  p.y += FrameTop + MenuBarHeight;
+  return p;
+}
+
+void TWinSkinForm::CallPrevious(TMessage& message) {
+  message.Result = FNewWndProc.Installed() ? FNewWndProc.CallOld(message.Msg, message.WParam, message.LParam)
+                                           : DefWindowProcW(Handle, message.Msg, message.WParam, message.LParam);
+}
+
+std::wstring TWinSkinForm::ReadWindowText() const {
+  if (UnicodeWindow) {
+    const int length = GetWindowTextLengthW(Handle);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(std::max(0, GetWindowTextW(Handle, text.data(), length + 1))));
+    return text;
+  }
+  char ansi[kMaxAnsiText] = {};
+  const int n = GetWindowTextA(Handle, ansi, kMaxAnsiText);
+  return ToWide(std::string_view(ansi, static_cast<size_t>(std::max(0, n))));
+}
+
+void TWinSkinForm::ReadWindowState() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (GetWindowPlacement(Handle, &placement)) WindowState = WindowStateOfShowCommand(static_cast<int>(placement.showCmd));
+}
+
+void TWinSkinForm::SetSysMenuStyle(bool remove) {
+  if (Caps & capKeepSysMenuStyle) return;
+  StyleBits = static_cast<std::uint32_t>(GetWindowLongW(Handle, GWL_STYLE));
+  if (remove) StyleBits &= ~kStyleSysMenu;
+  else if (SystemMenu) StyleBits |= kStyleSysMenu;
+  else return;
+  SetWindowLongW(Handle, GWL_STYLE, static_cast<LONG>(StyleBits));
+}
+
+// ---- the replacement procedures ----
+
+void TWinSkinForm::FrameWndProc(TMessage& message) {
+  bool passed = false;
+  if (FrameStage1(message, passed)) return;
+  if (!passed) return;
+  if (!FrameSkinned) {
+    CallPrevious(message);
+    return;
+  }
+  if (IsChildWindow && MdiRole != mdiChild) {
+    CallPrevious(message);
+    return;
+  }
+  if (FrameStage2(message)) return;
+  if ((MdiRole == mdiChild && WindowState == wsMaximizedState) || LifeState == fsAttached) {
+    CallPrevious(message);
+    return;
+  }
+  FrameStage3(message);
+}
+
+bool TWinSkinForm::FrameStage1(TMessage& m, bool& passed) {
+  passed = false;
+  switch (m.Msg) {
+    case WM_NCPAINT:
+      if (LifeState == fsAttached) {
+        m.Result = 0;
+        return true;
+      }
+      break;
+    case WM_ERASEBKGND:
+      OnBackground(m);
+      return true;
+    case WM_NCDESTROY:
+    {
+      LifeState = fsDestroying;
+      const WNDPROC old = FNewWndProc.OldProc();
+      const bool unicode = FNewWndProc.Unicode();
+      ReleaseHooks();
+      // The saved procedure finishes the message: ours is already out of the chain.
+      if (old) m.Result = unicode ? CallWindowProcW(old, Handle, m.Msg, m.WParam, m.LParam)
+                                  : CallWindowProcA(old, Handle, m.Msg, m.WParam, m.LParam);
+      LifeState = fsGone;
+      return true;
+    }
+    case WM_NCACTIVATE:
+      if (LifeState == fsAttached && MdiRole != mdiChild) {
+        m.Result = 0;
+        return true;
+      }
+      break;
+    case WM_NCUAHDRAWCAPTION:
+      m.Result = 0;
+      return true;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      OnBackground(m);
+      return true;
+    case WM_INITMENUPOPUP:
+      CallPrevious(m);
+      return true;
+    default:
+      if (m.Msg == SKINMSG_ACTIVATE) {
+        Activate();
+        return true;
+      }
+      if (m.Msg == SKINMSG_QUERY) {
+        m.Result = 1;
+        PostMessageW(Handle, SKINMSG_DONE, 0, SKIN_MAGIC);
+        return true;
+      }
+      if (m.Msg == SKINMSG_RESKINSCROLL) {
+        // Scroll-bar skinners arrive with their own issue: the old one is only dropped here.
+        for (TSkinControl* skinner : std::vector<TSkinControl*>(FControlSkinners)) {
+          if (skinner->Handle == reinterpret_cast<HWND>(m.WParam)) {
+            RemoveControlSkinner(skinner);
+            skinner->Free();
+          }
+        }
+        return true;
+      }
+      break;
+  }
+  if (FrameSkinned) {
+    passed = true;
+    return false;
+  }
+  CallPrevious(m);
+  return true;
+}
+
+bool TWinSkinForm::FrameStage2(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SIZE:
+      OnSize(m);
+      return true;
+    case WM_ACTIVATE:
+    case WM_NCACTIVATE:
+      ActiveLook = LOBYTE(m.WParam) != 0;
+      return false;
+    case WM_GETMINMAXINFO:
+      CallPrevious(m);
+      ReadWindowState();
+      return true;
+    case WM_WINDOWPOSCHANGED:
+      ReadWindowState();
+      CallPrevious(m);
+      return true;
+    case WM_SYSCOMMAND: {
+      const WPARAM command = m.WParam & 0xFFF0;
+      if (command == SC_MINIMIZE) WindowState = wsMinimizedState;
+      else if (command == SC_MAXIMIZE) WindowState = wsMaximizedState;
+      else if (command == SC_RESTORE) WindowState = wsNormalState;
+      CallPrevious(m);
+      return true;
+    }
+    case WM_SETICON:
+      CallPrevious(m);
+      MakeIconBitmap();
+      return true;
+    case WM_COMMAND: {
+      const WPARAM id = LOWORD(m.WParam);
+      if (std::find(std::begin(kSystemCommands), std::end(kSystemCommands), id) != std::end(kSystemCommands)) {
+        PostMessageW(Handle, WM_SYSCOMMAND, id, 0);
+        m.Result = 0;
+      } else {
+        CallPrevious(m);
+      }
+      return true;
+    }
+    case CM_MENUCHANGED:
+      CallPrevious(m);
+      // The skinned menu bar arrives with the menus; meanwhile the window keeps no menu bar of
+      // its own either, so nothing paints over the caption band.
+      if (GetMenu(Handle)) SetMenu(Handle, nullptr);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TWinSkinForm::FrameStage3(TMessage& m) {
+  switch (m.Msg) {
+    case WM_SIZE: OnSize(m); return;
+    case WM_WINDOWPOSCHANGING: CallPrevious(m); return;
+    case WM_NCCALCSIZE: OnNcCalcSize(m); return;
+    case WM_NCHITTEST: OnNcHitTest(m); return;
+    case WM_NCPAINT: OnNcPaint(m); return;
+    case WM_NCACTIVATE: OnNcActivate(m); return;
+    default:
+      if (m.Msg == SKINMSG_PAINTFRAME) {
+        PaintFrame(nullptr);
+        return;
+      }
+      CallPrevious(m);
+  }
+}
+
+void TWinSkinForm::FormWindowProc(TMessage& m) {
+  if (m.Msg == WM_SETTEXT) {
+    OnWindowText(m);
+    return;
+  }
+  if (m.Msg == SKINMSG_RESKIN) {
+    ReskinForm();
+    return;
+  }
+  if (m.Msg == SKINMSG_PAINTNC && m.LParam == SKIN_MAGIC) {
+    PaintFrame(reinterpret_cast<HDC>(m.WParam));
+    m.Result = SKIN_MAGIC;
+    return;
+  }
+  if (m.Msg == SKINMSG_PING) {
+    m.Result = m.LParam == SKIN_MAGIC ? SKIN_MAGIC : 1;
+    return;
+  }
+  if (FSavedFormWindowProc) FSavedFormWindowProc(m);
+}
+
+void TWinSkinForm::MdiClientWndProc(TMessage& m) {
+  const auto callOld = [&] { m.Result = FNewMdiClientProc.CallOld(m.Msg, m.WParam, m.LParam); };
+  switch (m.Msg) {
+    case WM_NCDESTROY: {
+      const HWND client = MdiClient;
+      callOld();
+      FNewMdiClientProc.Remove();
+      (void)client;
+      return;
+    }
+    case WM_NCCALCSIZE:
+      if (FrameSkinned && SkinData && !SkinData->HasOption(xoMDIScrollbar)) {
+        const LONG style = GetWindowLongW(MdiClient, GWL_STYLE);
+        SetWindowLongW(MdiClient, GWL_STYLE, style & ~(WS_HSCROLL | WS_VSCROLL));
+      }
+      callOld();
+      return;
+    case WM_MDICREATE:
+      if (SkinData) SkinData->SetMenuUpdate(false);
+      callOld();
+      return;
+    default:
+      if (m.Msg == SKINMSG_REDRAWMDI) {
+        RedrawWindow(MdiClient, nullptr, nullptr, kRedrawMdi);
+        return;
+      }
+      callOld();
+  }
+}
+
+// ---- non-client messages ----
+
+void TWinSkinForm::OnNcCalcSize(TMessage& m) {
+  CallPrevious(m);
+  if (!m.WParam) {
+    m.Result = 0;
+    return;
+  }
+  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
+  if ((MdiRole == mdiChild && WindowState != wsNormalState) || FrameKind == fkNoCaption) {
+    params->rgrc[1] = params->rgrc[0];
+    m.Result = WVR_VALIDRECTS;
+    return;
+  }
+  const WINDOWPOS& pos = *params->lppos;
+  const TFrameRect client = SkinnedClientRect(pos.x, pos.y, pos.cx, pos.cy, Metrics());
+  params->rgrc[0] = RECT{client.Left, client.Top, client.Right, client.Bottom};
+  params->rgrc[1] = params->rgrc[0];
+  m.Result = WVR_VALIDRECTS;
+}
+
+void TWinSkinForm::OnNcHitTest(TMessage& m) {
+  CallPrevious(m);
+  const POINT at = ScreenToFrame(POINT{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))});
+  m.Result = SkinnedHitTest(static_cast<int>(m.Result), at.y, Metrics());
+}
+
+void TWinSkinForm::OnNcPaint(TMessage& m) {
+  SetSysMenuStyle(true);
+  if ((MdiRole == mdiChild && WindowState == wsMaximizedState) || FrameKind == fkNoCaption) {
+    CallPrevious(m);
+    return;
+  }
+  PaintFrame(nullptr);
+  m.Result = 0;
+}
+
+void TWinSkinForm::OnNcActivate(TMessage& m) {
+  ActiveLook = m.WParam != 0;
+  if (FHoverTimer) FHoverTimer->SetEnabled(ActiveLook);
+  if (!ActiveLook && HotControl) {
+    HotControl->SendMouseLeave();
+    HotControl = nullptr;
+  }
+  if (MdiRole == mdiFrame && MdiClient) SendMessageW(MdiClient, WM_NCACTIVATE, m.WParam, m.LParam);
+  if (MdiRole == mdiChild) CallPrevious(m);
+  if (!(MdiRole == mdiChild && WindowState == wsMaximizedState)) PaintFrame(nullptr);
+  m.Result = 1;
+}
+
+void TWinSkinForm::OnSize(TMessage& m) {
+  CallPrevious(m);
+  switch (m.WParam) {
+    case SIZE_RESTORED: WindowState = wsNormalState; break;
+    case SIZE_MINIMIZED: WindowState = wsMinimizedState; break;
+    case SIZE_MAXIMIZED: WindowState = wsMaximizedState; break;
+    default: break;
+  }
+  if (WindowState == wsMinimizedState) return;
+  if (MdiRole == mdiChild && WindowState != wsNormalState) return;
+  if (LifeState == fsActive || LifeState == fsReskinning) UpdateWindowRegion();
+}
+
+void TWinSkinForm::OnBackground(TMessage& m) {
+  CallPrevious(m);
+  if (Form || !SkinData) return;
+  if (m.Msg == WM_ERASEBKGND) {
+    RECT r{};
+    GetClientRect(Handle, &r);
+    FillRect(reinterpret_cast<HDC>(m.WParam), &r, SkinData->FaceBrush());
+    m.Result = 1;
+  } else {
+    SetBkMode(reinterpret_cast<HDC>(m.WParam), TRANSPARENT);
+    if (m.Msg == WM_CTLCOLORSTATIC) m.Result = reinterpret_cast<LRESULT>(SkinData->FaceBrush());
+  }
+}
+
+void TWinSkinForm::OnWindowText(TMessage& m) {
+  if (FSavedFormWindowProc) FSavedFormWindowProc(m);
+  if (!IsWindowVisible(Handle)) return;
+  if (WindowState == wsMaximizedState) {
+    if (MdiClient) PostMessageW(MdiClient, SKINMSG_REDRAWMDI, reinterpret_cast<WPARAM>(Handle), 0);
+  } else if (WindowState == wsMinimizedState) {
+    PaintFrame(nullptr);
+  } else {
+    ReapplyFrame();
+  }
+}

@@ -1,0 +1,178 @@
+// TWinSkinForm: takes over the non-client area of one top-level window (or MDI frame or
+// child) and draws it from the skin: four border images, the caption band with the title
+// text, and the window region cut from the border images. It also lists the control
+// skinners of its window.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/controls/skin_control.h"
+#include "skin/form/discovery.h"
+#include "skin/form/frame_geometry.h"
+#include "skin/model/form_skinner_base.h"
+#include "skin/model/skin_data.h"
+#include "ui/bitmap.h"
+#include "ui/canvas.h"
+#include "ui/extctrls.h"
+#include "ui/form.h"
+#include "ui/gdi.h"
+#include "ui/window_thunk.h"
+
+// LifeState values.
+enum TFormSkinState : int {
+  fsAttached = 0,
+  fsActive = 1,
+  fsReskinning = 3,
+  fsDestroying = 4,
+  fsFitting = 5,
+  fsGone = 6,
+};
+
+class TWinSkinForm : public TFormSkinnerBase, public ISkinnerHost {
+  CORVANA_CLASS(TWinSkinForm)
+
+public:
+  // The owner is the framework form, or null for a bare window.
+  explicit TWinSkinForm(TComponent* owner);
+  ~TWinSkinForm() override;
+  // Makes form skinners for the skin manager from now on.
+  static void Register();
+
+  HWND WindowHandle() const override { return Handle; }
+  TSkinData* SkinDataOf() const override { return SkinData; }
+  bool WindowGone() const override { return LifeState == fsGone; }
+  bool IsMdiChild() const override { return MdiRole == mdiChild; }
+  void Prepare(HWND window, const void* managerTag, const std::string& className) override;
+  void AttachToForm(TSkinData* data, TCustomForm* form) override;
+  void AttachToWindow(TSkinData* data) override;
+  void Activate();
+  // Gives the window its own look back (the caller then repaints and frees the skinner).
+  void Unskin() override;
+  void ComputeFrameMetrics() override;
+  void ReskinForm() override;
+  void RepaintFrame() override { PaintFrame(nullptr); }
+  void SizeGripCreated(HWND grip) override;
+  // Paints the whole non-client area into dc, or into the window's own DC when dc is null.
+  void PaintFrame(HDC dc);
+  void UpdateWindowRegion();
+  void FitWindowToFrame(bool refresh);
+  POINT ScreenToFrame(POINT screen) const;
+  void CallPrevious(TMessage& message);
+  void MdiChildStateChanged(bool) override {}
+
+  bool AddControlSkinner(TSkinControl* skinner) override;
+  void RemoveControlSkinner(TSkinControl* skinner) override;
+  const std::vector<TSkinControl*>& ControlSkinners() const { return FControlSkinners; }
+  // Frees the skinners whose window is gone.
+  void PurgeControlSkinners();
+
+  TFrameMetrics Metrics() const { return TFrameMetrics{FrameLeft, FrameTop, FrameRight, FrameBottom, MenuBarHeight}; }
+  bool WindowProcReplaced() const { return FNewWndProc.Installed(); }
+
+  // What the control walk of the last activation chose (null before the first).
+  const TControlDiscovery* Discovery() const { return FDiscovery.get(); }
+
+  // State, in the order the skinner keeps it.
+  std::wstring TitleSuffix = L"  ";
+  std::wstring TitlePrefix = L" ";
+  std::string ClassName;
+  bool SavedMenuUpdate = false;
+  bool FrameSkinned = false;
+  RECT ClientSize{};
+  int CaptionTextWidth = 0;
+  RECT TitleTextRect{};
+  int IconSize = 0;
+  std::wstring WindowText;
+  int FrameLeft = 0, FrameTop = 0, FrameRight = 0, FrameBottom = 0;
+  RECT WindowRect{};
+  RECT TextBackRect{};
+  RECT PreSkinFrame{};
+  int MenuBarHeight = 0;
+  int ButtonCount = 0;
+  bool MenuTracking = false;
+  bool RightToLeft = false;
+  bool Sizeable = false;
+  bool UnicodeWindow = false;
+  bool MessageDialog = false;
+  bool IsChildWindow = false;
+  HWND MdiClient = nullptr;
+  HMENU OsMenu = nullptr;
+  HMENU SystemMenu = nullptr;
+  TColor SavedFormColor = 0;
+  std::uint32_t StyleBits = 0;
+  int RightButtonsReserve = 0;
+  bool RegionOwned = false;
+  TCustomForm* Form = nullptr;
+  HWND Handle = nullptr;
+  TSkinData* SkinData = nullptr;
+  int WindowWidth = 0, WindowHeight = 0;
+  int RegionWidth = 0, RegionHeight = 0;
+  bool ActiveLook = true;
+  TMdiRole MdiRole = mdiNone;
+  TFrameKind FrameKind = fkSingle;
+  int Caps = 0;
+  TFrameWindowState WindowState = wsNormalState;
+  int LifeState = fsAttached;
+  TSkinControl* HotControl = nullptr;
+  const void* SkinManagerTag = nullptr;
+  std::string WindowClassName;
+  UINT DoubleClickTime = 0;
+
+  TCanvas& WorkCanvas() { return *FWorkCanvas; }
+  TFont& CaptionFont() { return *FCaptionFont; }
+  TBitmap& CaptionBitmap() { return FCaptionBitmap; }
+  TBitmap& IconBitmap() { return FIconBitmap; }
+  HRGN Region() const { return FRegion.Get(); }
+
+private:
+  void Attach(TSkinData* data);
+  void ReadClassification();
+  void FrameWndProc(TMessage& message);
+  bool FrameStage1(TMessage& message, bool& passed);
+  bool FrameStage2(TMessage& message);
+  void FrameStage3(TMessage& message);
+  void FormWindowProc(TMessage& message);
+  void MdiClientWndProc(TMessage& message);
+  void OnNcCalcSize(TMessage& message);
+  void OnNcHitTest(TMessage& message);
+  void OnNcPaint(TMessage& message);
+  void OnNcActivate(TMessage& message);
+  void OnSize(TMessage& message);
+  void OnBackground(TMessage& message);
+  void OnWindowText(TMessage& message);
+  void ReadWindowState();
+  void SetSysMenuStyle(bool remove);
+  void ReapplyFrame();
+  void NotifySkinned();
+  void UnskinLight();
+  void ReleaseHooks();
+  void FreeControlSkinners(bool detach);
+  void RestoreWindowProcs();
+  std::wstring ReadWindowText() const;
+
+  // Painting (form_frame_paint.cpp).
+  void PaintBorderPiece(int side, const RECT& rect, HDC dc);
+  void PaintCaptionBand(HDC dc);
+  void DrawTitleText(TCanvas& canvas, const RECT& title);
+  void MakeIconBitmap();
+
+  TWndMethod FSavedFormWindowProc;
+  TWindowProcInstance FNewWndProc;
+  TWindowProcInstance FNewMdiClientProc;
+  std::unique_ptr<TFont> FCaptionFont;
+  TOwned<TTimer> FHoverTimer;
+  std::unique_ptr<TCanvas> FWorkCanvas;
+  std::unique_ptr<TCanvas> FControlCanvas;
+  TBitmap FIconBitmap;
+  TBitmap FCaptionBitmap;
+  TRegionHandle FRegion;
+  std::vector<TSkinControl*> FControlSkinners;
+  std::unique_ptr<TControlDiscovery> FDiscovery;
+};
+
+// The outline of a picture's non-key pixels (key 0xFF00FF, a tolerance of 1 per channel) as a
+// region moved by (x, y); null for an empty picture.
+HRGN BitmapToRegion(TBitmap& bitmap, int x, int y);

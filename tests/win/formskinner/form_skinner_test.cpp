@@ -1,0 +1,248 @@
+// The form skinner on real windows under Wine, with frame-coded test skins whose borders are
+// 7, 33, 9 and 5 pixels: the frame around the same client area, hit tests, painted pieces by
+// pixel, the window region, unskinning, and no handles left over after many rounds.
+#include <gtest/gtest.h>
+
+#include "skin/form/form_skinner.h"
+#include "skin/model/skin_manage.h"
+#include "ui/skin_messages.h"
+#include "win/skinmodel/test_skin.h"
+#include "win/support/ui_test.h"
+
+namespace {
+
+constexpr int kLeft = 7, kTop = 33, kRight = 9, kBottom = 5;
+constexpr TColor kKeyColour = RGB(255, 0, 255);
+
+// Two frames each: side borders side by side, top and bottom stacked. The top's frames have
+// a magenta 4 x 4 corner at their left, kept unscaled by a 10-pixel margin.
+TTestSkin FrameSkin(int trans, const std::string& extra = "") {
+  TTestSkin skin;
+  skin.Strip("left.bmp", 2, kLeft, 40, 1);
+  skin.Strip("right.bmp", 2, kRight, 40, 2);
+  skin.Picture("top.bmp", 100, 2 * kTop, [](int x, int y) {
+    return x < 4 && y % kTop < 4 ? kKeyColour : FrameColour(3, 1 + y / kTop);
+  });
+  skin.Strip("bottom.bmp", 2, 100, kBottom, 4, true);
+  const std::string t = std::to_string(trans);
+  skin.Ini("[Personality]\r\nLeft=left.bmp\r\nLeftFrame=2\r\nLeftTrans=" + t + "\r\nRight=right.bmp\r\nRightFrame=2\r\n"
+           "RightTrans=" + t + "\r\nTop=top.bmp\r\nTopFrame=2\r\nTopTopHeight=10\r\nTopTrans=" + t +
+           "\r\nBottom=bottom.bmp\r\nBottomFrame=2\r\nBottomTrans=" + t + "\r\nTextShift=20\r\nTextRightClip=30\r\n" +
+           extra);
+  return skin;
+}
+
+class FormSkinnerTest : public ::testing::Test {
+protected:
+  void Start(const TTestSkin& skin) {
+    TestApplication();
+    TWinSkinForm::Register();
+    manager = SkinManager();
+    manager->Enabled = true;
+    data = LoadTestSkin(skin);
+    ASSERT_FALSE(data->SkinPending());
+    data->SetSkinControls(SetOf(xcMainMenu));
+    manager->Register(data.get());
+    form.reset(new TForm(nullptr));
+    form->SetBounds(120, 100, 400, 300);
+    form->SetCaption(L"窗口 Frame");
+    form->Show();
+    PumpMessages(50);
+    GetClientRect(form->Handle(), &before);
+  }
+  void TearDown() override {
+    form.reset();
+    if (manager) manager->Unregister(data.get());
+    FreeSkinManager();
+  }
+  TWinSkinForm* SkinIt() {
+    EXPECT_TRUE(manager->SkinWindow(form->Handle()));
+    PumpMessages(50);
+    return dynamic_cast<TWinSkinForm*>(manager->FormSkinnerOf(form->Handle()));
+  }
+  void UnskinAll() {
+    manager->PendingSkinData = data.get();
+    manager->PendingAction = saUnskinAll;
+    manager->RunScheduledAction();
+    PumpMessages(20);
+  }
+  SIZE WindowSize() const {
+    RECT r{};
+    GetWindowRect(form->Handle(), &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+  }
+  RECT Client() const {
+    RECT r{};
+    GetClientRect(form->Handle(), &r);
+    return r;
+  }
+
+  TSkinManage* manager = nullptr;
+  TOwned<TSkinData> data;
+  TOwned<TForm> form;
+  RECT before{};
+};
+
+TEST_F(FormSkinnerTest, TheFrameComesFromTheSkinAroundTheSameClientArea) {
+  Start(FrameSkin(0));
+  // The watcher outlives this test body: it holds what it uses.
+  auto done = std::make_shared<bool>(false);
+  TWndMethod saved = form->WindowProc;
+  form->WindowProc = [done, saved](TMessage& m) {
+    if (m.Msg == SKINMSG_DONE && m.LParam == SKIN_MAGIC) *done = true;
+    saved(m);
+  };
+  TWinSkinForm* skinner = SkinIt();
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_TRUE(*done);
+  EXPECT_EQ(skinner->LifeState, fsActive);
+  EXPECT_EQ(skinner->FrameKind, fkSizeable);
+  EXPECT_EQ(skinner->FrameLeft, kLeft);
+  EXPECT_EQ(skinner->FrameTop, kTop);
+  EXPECT_EQ(skinner->FrameRight, kRight);
+  EXPECT_EQ(skinner->FrameBottom, kBottom);
+  EXPECT_EQ(RectText(Client()), RectText(before));
+  EXPECT_EQ(WindowSize().cx, before.right + kLeft + kRight);
+  EXPECT_EQ(WindowSize().cy, before.bottom + kTop + kBottom);
+  EXPECT_EQ(SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(form->Handle(), SKINMSG_PING, 0, SKIN_MAGIC), SKIN_MAGIC);
+  // Taken over once only.
+  EXPECT_FALSE(manager->SkinWindow(form->Handle()));
+  // The client keeps its place and size through a resize by the frame.
+  form->SetBounds(form->Left(), form->Top(), 500, 350);
+  PumpMessages(20);
+  EXPECT_EQ(Client().right, 500 - kLeft - kRight);
+  EXPECT_EQ(Client().bottom, 350 - kTop - kBottom);
+}
+
+TEST_F(FormSkinnerTest, HitTestsFindTheCaptionBelowTheTopPixelsAndKeepTheRest) {
+  Start(FrameSkin(0));
+  ASSERT_NE(SkinIt(), nullptr);
+  RECT w{};
+  GetWindowRect(form->Handle(), &w);
+  const int cx = (w.left + w.right) / 2, cy = (w.top + w.bottom) / 2;
+  auto hit = [&](int x, int y) { return SendMessageW(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
+  EXPECT_EQ(hit(cx, w.top + 10), HTCAPTION);
+  EXPECT_EQ(hit(cx, w.top + kTop - 1), HTCAPTION);
+  EXPECT_EQ(hit(cx, cy), HTCLIENT);
+  EXPECT_NE(hit(cx, w.top + 1), HTCAPTION);  // the platform's sizing edge
+  EXPECT_EQ(hit(w.left + 1, cy), HTLEFT);
+  EXPECT_EQ(hit(w.right - 2, w.bottom - 2), HTBOTTOMRIGHT);
+}
+
+TEST_F(FormSkinnerTest, BordersArePaintedFromTheirFramesActiveAndInactive) {
+  Start(FrameSkin(0));
+  TWinSkinForm* skinner = SkinIt();
+  ASSERT_NE(skinner, nullptr);
+  const SIZE size = WindowSize();
+  TBitmap picture(size.cx, size.cy);
+  auto paint = [&] {
+    EXPECT_EQ(SendMessageW(form->Handle(), SKINMSG_PAINTNC, reinterpret_cast<WPARAM>(picture.Canvas().Handle()), SKIN_MAGIC),
+              SKIN_MAGIC);
+  };
+  auto pixel = [&](int x, int y) { return static_cast<TColor>(GetPixel(picture.Canvas().Handle(), x, y)); };
+  paint();
+  EXPECT_EQ(pixel(3, size.cy / 2), FrameColour(1, 1));
+  EXPECT_EQ(pixel(size.cx - 4, size.cy / 2), FrameColour(2, 1));
+  EXPECT_EQ(pixel(size.cx / 2, size.cy - 2), FrameColour(4, 1));
+  EXPECT_EQ(pixel(kLeft + 12, 2), FrameColour(3, 1));  // the caption band, above the text
+  SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_FALSE(skinner->ActiveLook);
+  paint();
+  EXPECT_EQ(pixel(3, size.cy / 2), FrameColour(1, 2));
+  EXPECT_EQ(pixel(kLeft + 12, 2), FrameColour(3, 2));
+  // The title: one blank before the text, TextShift from the band's left.
+  EXPECT_EQ(skinner->TitleTextRect.left, kLeft + 20);
+  EXPECT_LE(skinner->TitleTextRect.right, size.cx - kRight - 30);
+}
+
+TEST_F(FormSkinnerTest, ALongTitleEndsBeforeTheRightClip) {
+  Start(FrameSkin(0));
+  form->SetCaption(std::wstring(200, L'长'));
+  TWinSkinForm* skinner = SkinIt();
+  ASSERT_NE(skinner, nullptr);
+  SendMessageW(form->Handle(), SKINMSG_PAINTFRAME, 0, 0);
+  EXPECT_EQ(skinner->TitleTextRect.right, WindowSize().cx - kRight - 30);
+}
+
+TEST_F(FormSkinnerTest, TheRegionLeavesOutKeyedCornersAndFollowsTheSize) {
+  Start(FrameSkin(1));
+  TWinSkinForm* skinner = SkinIt();
+  ASSERT_NE(skinner, nullptr);
+  auto inRegion = [&](int x, int y) {
+    TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_NE(GetWindowRgn(form->Handle(), region.Get()), ERROR);
+    return PtInRegion(region.Get(), x, y) != FALSE;
+  };
+  EXPECT_TRUE(skinner->RegionOwned);
+  EXPECT_FALSE(inRegion(kLeft + 1, 1));  // the magenta corner of the top piece
+  EXPECT_TRUE(inRegion(kLeft + 1, 10));
+  EXPECT_TRUE(inRegion(kLeft + 30, 1));
+  EXPECT_TRUE(inRegion(2, 2));  // the side borders have no key pixels
+  form->SetBounds(form->Left(), form->Top(), 520, 330);
+  PumpMessages(20);
+  EXPECT_EQ(skinner->RegionWidth, 520);
+  EXPECT_TRUE(inRegion(515, 300));
+  EXPECT_FALSE(inRegion(525, 300));
+}
+
+TEST_F(FormSkinnerTest, WithoutKeyedBordersTheRegionIsTheWholeWindow) {
+  Start(FrameSkin(0));
+  ASSERT_NE(SkinIt(), nullptr);
+  TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_EQ(GetWindowRgn(form->Handle(), region.Get()), SIMPLEREGION);
+  RECT box{};
+  GetRgnBox(region.Get(), &box);
+  EXPECT_EQ(RectText(box), RectText(RECT{0, 0, WindowSize().cx, WindowSize().cy}));
+}
+
+TEST_F(FormSkinnerTest, UnskinGivesThePlatformFrameBackWithTheSameClient) {
+  Start(FrameSkin(1));
+  ASSERT_NE(SkinIt(), nullptr);
+  const SIZE skinned = WindowSize();
+  UnskinAll();
+  EXPECT_EQ(manager->FormSkinnerOf(form->Handle()), nullptr);
+  EXPECT_EQ(RectText(Client()), RectText(before));
+  EXPECT_NE(WindowSize().cx, skinned.cx);
+  TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(form->Handle(), region.Get()), ERROR);  // no region any more
+  EXPECT_NE(SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0), 1);
+  EXPECT_EQ(form->Color(), clBtnFace);
+}
+
+TEST_F(FormSkinnerTest, NoHandlesAreLeftAfterManyRounds) {
+  Start(FrameSkin(1));
+  ASSERT_NE(SkinIt(), nullptr);
+  UnskinAll();
+  EXPECT_FALSE(manager->Enabled);
+  const long gdi = OwnedGdiObjects();
+  const int procs = LiveWindowProcInstances();
+  const DWORD platformGdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  for (int i = 0; i < 200; ++i) {
+    manager->Enabled = true;  // unskinning all switched it off
+    ASSERT_TRUE(manager->SkinWindow(form->Handle())) << i;
+    PumpMessages(0);
+    UnskinAll();
+  }
+  EXPECT_EQ(OwnedGdiObjects(), gdi);
+  EXPECT_EQ(LiveWindowProcInstances(), procs);
+  // Where the platform counts its objects, it counts no more than before.
+  if (platformGdi) {
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), platformGdi + 5);
+  }
+  EXPECT_EQ(RectText(Client()), RectText(before));
+}
+
+TEST_F(FormSkinnerTest, AWindowWithoutACaptionKeepsThePlatformFrame) {
+  Start(FrameSkin(0));
+  form->SetBorderStyle(TFormBorderStyle::bsNone);
+  PumpMessages(20);
+  GetClientRect(form->Handle(), &before);
+  TWinSkinForm* skinner = SkinIt();
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(skinner->FrameKind, fkNoCaption);
+  EXPECT_EQ(skinner->FrameLeft + skinner->FrameTop + skinner->FrameRight + skinner->FrameBottom, 0);
+  EXPECT_EQ(RectText(Client()), RectText(before));
+}
+
+}  // namespace
