@@ -37,6 +37,19 @@ TEST_F(AppTest, CaptionHiddenVersionAndASingleInstance) {
   EXPECT_EQ(CountTopLevelWindows(L"TForm1"), 1);
 }
 
+TEST_F(AppTest, TheMainWindowIsSkinned) {
+  WriteDatabase(TestDatabase());
+  Start();
+  // Taken over when it is activated: it says so and has the outline of the skin's frame.
+  EXPECT_TRUE(TAppDriver::WaitUntil([&] { return SendMessageW(app.MainWindow(), 0x3523, 0, 0) == 1; }, 5000));
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_NE(GetWindowRgn(app.MainWindow(), region), ERROR);
+  DeleteObject(region);
+  // The caption band is the skin's: the hit test finds the caption below its top pixels.
+  RECT r = TAppDriver::ScreenRect(app.MainWindow());
+  EXPECT_EQ(SendMessageW(app.MainWindow(), WM_NCHITTEST, 0, MAKELPARAM((r.left + r.right) / 2, r.top + 12)), HTCAPTION);
+}
+
 TEST_F(AppTest, QueryWritesOneLineOfTheRangeEndPerInput) {
   WriteDatabase(TestDatabase());
   Start();
