@@ -100,6 +100,8 @@ void TComponent::GetChildren(std::vector<TComponent*>&) const {}
 
 TNotifyEvent TComponent::FindMethod(std::string_view) { return nullptr; }
 
+std::any TComponent::FindTypedMethod(std::string_view) { return {}; }
+
 void TComponent::InsertComponent(TComponent* component) {
   if (!component || component->FOwner == this) return;
   if (component->FOwner) component->FOwner->RemoveComponent(component);

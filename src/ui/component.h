@@ -70,6 +70,9 @@ public:
 
   // Event handlers a form description may name (OnClick = Button1Click); none by default.
   virtual TNotifyEvent FindMethod(std::string_view name);
+  // Handlers of events with other signatures, held as the std::function of that signature;
+  // empty when there is none of that name.
+  virtual std::any FindTypedMethod(std::string_view name);
 
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);

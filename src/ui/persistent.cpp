@@ -72,7 +72,7 @@ bool TPropInfo::Writable() const {
     case TPropKind::String: return static_cast<bool>(SetString);
     case TPropKind::WideString: return static_cast<bool>(SetWide);
     case TPropKind::Object: return static_cast<bool>(SetObjectValue);
-    case TPropKind::Method: return static_cast<bool>(SetMethod);
+    case TPropKind::Method: return static_cast<bool>(SetMethod) || static_cast<bool>(SetTypedMethod);
     case TPropKind::Binary: return static_cast<bool>(ReadBinary);
   }
   return false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <any>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,9 @@ struct TPropInfo {
   std::function<TPersistent*(TPersistent&)> GetObjectValue;
   std::function<void(TPersistent&, TPersistent*)> SetObjectValue;
   std::function<void(TPersistent&, TNotifyEvent)> SetMethod;
+  // Events of other signatures: takes a handler held in a std::any; false when it is of
+  // another type.
+  std::function<bool(TPersistent&, const std::any&)> SetTypedMethod;
   std::function<void(TPersistent&, TStream&)> ReadBinary;
   std::function<void(TPersistent&, TStream&)> WriteBinary;
 
@@ -217,6 +221,21 @@ TPropInfo Event(const char* name, TNotifyEvent C::*member) {
   p.Name = name;
   p.Kind = TPropKind::Method;
   p.SetMethod = [member](TPersistent& o, TNotifyEvent e) { static_cast<C&>(o).*member = std::move(e); };
+  return p;
+}
+
+// An event whose handler has its own signature F (a std::function type).
+template <class C, class F>
+TPropInfo TypedEvent(const char* name, F C::*member) {
+  TPropInfo p;
+  p.Name = name;
+  p.Kind = TPropKind::Method;
+  p.SetTypedMethod = [member](TPersistent& o, const std::any& handler) {
+    const F* f = std::any_cast<F>(&handler);
+    if (!f) return false;
+    static_cast<C&>(o).*member = *f;
+    return true;
+  };
   return p;
 }
 

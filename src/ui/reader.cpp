@@ -242,6 +242,12 @@ private:
         return;
       case TPropKind::Method: {
         if (v.kind != TFormValue::Kind::Identifier) Fail(p.line, name + " needs a handler name");
+        if (prop->SetTypedMethod) {
+          const std::any typed = FRoot->FindTypedMethod(v.text);
+          if (!typed.has_value()) Fail(p.line, FRoot->ClassName() + " has no handler " + v.text);
+          if (!prop->SetTypedMethod(*target, typed)) Fail(p.line, v.text + " does not fit " + name);
+          return;
+        }
         TNotifyEvent handler = FRoot->FindMethod(v.text);
         if (!handler) Fail(p.line, FRoot->ClassName() + " has no handler " + v.text);
         prop->SetMethod(*target, std::move(handler));

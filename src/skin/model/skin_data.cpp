@@ -65,6 +65,10 @@ const TClassInfo& TSkinData::StaticClassInfo() {
             props::Boolean<TSkinData>("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate),
             props::Boolean<TSkinData>("MenuMerge", &TSkinData::MenuMerge, &TSkinData::SetMenuMerge),
             props::Event<TSkinData>("OnSkinChanged", &TSkinData::OnSkinChanged),
+            props::TypedEvent<TSkinData, TFormSkinEvent>("OnFormSkin", &TSkinData::OnFormSkin),
+            props::TypedEvent<TSkinData, TSkinControlEvent>("OnSkinControl", &TSkinData::OnSkinControl),
+            props::TypedEvent<TSkinData, TSkinFormEvent>("OnBeforeSkinForm", &TSkinData::OnBeforeSkinForm),
+            props::TypedEvent<TSkinData, TSkinFormEvent>("OnAfterSkinForm", &TSkinData::OnAfterSkinForm),
         };
         TPropInfo stream;
         stream.Name = "SkinStream";

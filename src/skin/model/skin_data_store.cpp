@@ -77,7 +77,9 @@ void TSkinData::SetSkinFile(const std::string& fileName) {
     if (!fileName.empty()) FStored.Clear();
     return;
   }
-  if (IsLoading() || IsReading() || fileName.empty()) return;
+  // A description that names a file loads it while the form is read; RefreshSkin waits for
+  // the end of reading by itself.
+  if (fileName.empty()) return;
   std::error_code error;
   if (!std::filesystem::is_regular_file(std::filesystem::path(Utf8ToWide(fileName)), error)) return;
   try {

@@ -5,6 +5,7 @@
 #include "lzh_encoder.h"
 #include "skin/file/skin_reader.h"
 #include "skin/model/skin_manage.h"
+#include "support/temp_dir.h"
 #include "test_skin.h"
 #include "ui/imagelist.h"
 #include "ui/reader.h"
@@ -50,6 +51,23 @@ class TSkinTestForm : public TForm {
 
 public:
   explicit TSkinTestForm(TComponent* owner) : TForm(owner) {}
+  // Handlers of the skin component's events, by name as a description names them.
+  std::any FindTypedMethod(std::string_view name) override {
+    if (name == "RefusePreview")
+      return TFormSkinEvent([this](TObject*, const std::string& cls, bool& doSkin) {
+        Calls.push_back("form " + cls);
+        if (cls == "Preview") doSkin = false;
+      });
+    if (name == "BeforeSkin" || name == "AfterSkin") {
+      const std::string which(name);
+      return TSkinFormEvent([this, which](TObject*, HWND, const std::string& cls) { Calls.push_back(which + " " + cls); });
+    }
+    if (name == "ChooseSkinner")
+      return TSkinControlEvent([this](TComponent*, TSkinData*, TControl*, TControl*, const std::string& cls,
+                                      TComponent*&) { Calls.push_back("control " + cls); });
+    return {};
+  }
+  std::vector<std::string> Calls;
 };
 
 const TClassInfo& TSkinTestForm::StaticClassInfo() {
@@ -61,6 +79,42 @@ TOwned<TSkinTestForm> ReadForm(const std::string& skinBlock) {
   TOwned<TSkinTestForm> form(new TSkinTestForm(nullptr));
   ReadComponentText(form.get(), "object SkinTestForm: TSkinTestForm\n  Caption = 'Skin test'\n" + skinBlock + "end\n");
   return form;
+}
+
+TEST_F(SkinDataTest, ASkinFileNamedByTheDescriptionIsLoadedWhileTheFormIsRead) {
+  TempDir dir;
+  const auto archive =
+      TTestSkin().Strip("top.bmp", 2, 30, 30, 1).Ini("[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\n[TitlebarSkin]\r\n"
+                                                      "SkinName=From File\r\n").Archive();
+  const std::string file = dir.Write("皮肤.skn", archive);
+  auto form = ReadForm("  object SkinData1: TSkinData\n    SkinFile = '" + file + "'\n  end\n");
+  auto* data = form->FindComponentAs<TSkinData>("SkinData1");
+  ASSERT_TRUE(data);
+  EXPECT_FALSE(data->SkinPending());
+  EXPECT_EQ(data->SkinName(), "From File");
+  // A missing file leaves the component pending, and nothing else happens.
+  auto missing = ReadForm("  object SkinData1: TSkinData\n    SkinFile = 'no-such-skin.skn'\n  end\n");
+  EXPECT_TRUE(missing->FindComponentAs<TSkinData>("SkinData1")->SkinPending());
+}
+
+TEST_F(SkinDataTest, TheFourFormEventsAreBoundFromTheDescription) {
+  auto form = ReadForm(
+      "  object SkinData1: TSkinData\n    OnFormSkin = RefusePreview\n    OnSkinControl = ChooseSkinner\n"
+      "    OnBeforeSkinForm = BeforeSkin\n    OnAfterSkinForm = AfterSkin\n  end\n");
+  auto* data = form->FindComponentAs<TSkinData>("SkinData1");
+  ASSERT_TRUE(data);
+  bool doSkin = true;
+  data->ShouldSkinWindow(nullptr, "Preview", doSkin);
+  EXPECT_FALSE(doSkin);
+  ASSERT_TRUE(data->OnBeforeSkinForm && data->OnAfterSkinForm && data->OnSkinControl);
+  data->OnBeforeSkinForm(form.get(), nullptr, "TForm1");
+  data->OnAfterSkinForm(form.get(), nullptr, "TForm1");
+  TComponent* skinner = nullptr;
+  data->OnSkinControl(nullptr, data, form.get(), form.get(), "TBUTTON", skinner);
+  EXPECT_EQ(form->Calls, (std::vector<std::string>{"form Preview", "BeforeSkin TForm1", "AfterSkin TForm1", "control TBUTTON"}));
+  // A handler of another signature, or none of that name, is a fault of the description.
+  EXPECT_THROW(ReadForm("  object SkinData1: TSkinData\n    OnFormSkin = BeforeSkin\n  end\n"), Exception);
+  EXPECT_THROW(ReadForm("  object SkinData1: TSkinData\n    OnAfterSkinForm = Missing\n  end\n"), Exception);
 }
 
 TEST_F(SkinDataTest, PublishedPropertiesStartAtTheirDefaults) {
