@@ -5,7 +5,7 @@ FUZZ := build/fuzz
 BENCH := build/bench
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap native win64 fuzz test test-native test-fuzz test-win run screenshot bench bench-window clean
+.PHONY: all bootstrap native win64 fuzz test test-native test-fuzz test-win run screenshot skinview bench bench-window clean
 
 all: native win64
 
@@ -45,6 +45,11 @@ run: bootstrap
 screenshot: bootstrap
 	$(MAKE) win64
 	scripts/screenshot $(NATIVE) $(WIN)
+
+# The skin viewer under Wine (SKIN=FILE for another skin than the built-in default).
+skinview: bootstrap
+	$(MAKE) win64
+	scripts/skinview $(WIN) $(SKIN)
 
 bench: bootstrap
 	cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DCORVANA_TESTS=OFF

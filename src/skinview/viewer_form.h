@@ -1,0 +1,67 @@
+// TSkinViewForm: the skin viewer's main window — one page per control family, the skin
+// component that skins every window of the program, and the actions that switch skinning and
+// open another skin.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "base/stream.h"
+#include "base/win32.h"
+#include "ui/form.h"
+#include "ui/pagecontrol.h"
+#include "ui/statusbar.h"
+#include "ui/stdctrls.h"
+
+class TSkinData;
+
+class TSkinViewForm : public TForm {
+  CORVANA_CLASS(TSkinViewForm)
+
+public:
+  // Builds the pages and starts skinning with the skin file, or with the built-in default skin
+  // when the name is empty. A skin file that cannot be used is reported and the default skin
+  // is used instead.
+  TSkinViewForm(TComponent* owner, const std::wstring& skinFile);
+  ~TSkinViewForm() override;
+
+  TSkinData* SkinData() const { return FSkinData; }
+  TPageControl* Pages() const { return FPages; }
+  TStatusBar* StatusBar() const { return FStatusBar; }
+
+  bool Skinning() const;
+  void SetSkinning(bool on);
+  void ToggleSkinning() { SetSkinning(!Skinning()); }
+  // Loads another skin: true when it is in use; otherwise the current skin stays and the
+  // problem goes to OnError.
+  bool OpenSkinFile(const std::wstring& path);
+  // Asks for a skin file with the platform's open dialog and loads it.
+  void ChooseSkinFile();
+  // The file of the skin in use; empty for the built-in default skin.
+  const std::wstring& SkinFileShown() const { return FSkinFile; }
+  std::wstring StatusText() const;
+
+  // Receives error texts for the user; a message box unless replaced (tests replace it).
+  std::function<void(const std::wstring& text)> OnError;
+
+  // The buttons of the first page, kept so their captions follow the state.
+  TButton* ToggleButton = nullptr;
+
+  static constexpr const wchar_t* kTitle = L"Corvana 皮肤查看器";
+  static constexpr const wchar_t* kSkinFilter = L"皮肤文件 (*.skin;*.skn;*.zip)|*.skin;*.skn;*.zip|所有文件 (*.*)|*.*";
+
+private:
+  void BuildPages();
+  void UseDefaultSkin();
+  void StartSkinData();
+  void UpdateState();
+  void ReportError(const std::wstring& text);
+  // F2 and Ctrl+O anywhere in this window.
+  void KeyMessage(MSG& msg, bool& handled);
+
+  TSkinData* FSkinData = nullptr;
+  TPageControl* FPages = nullptr;
+  TStatusBar* FStatusBar = nullptr;
+  std::wstring FSkinFile;
+  std::function<void(MSG&, bool&)> FSavedOnMessage;
+};

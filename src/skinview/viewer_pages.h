@@ -1,0 +1,20 @@
+// The viewer's pages, one per control family; a skinner that lands adds its page here.
+#pragma once
+
+#include <vector>
+
+class TSkinViewForm;
+class TTabSheet;
+
+struct TViewerPage {
+  const wchar_t* Title;
+  // Fills the page with controls owned by the form.
+  void (*Fill)(TSkinViewForm& form, TTabSheet& page);
+};
+
+// The pages in the order they are shown.
+const std::vector<TViewerPage>& ViewerPages();
+
+void FillFramePage(TSkinViewForm& form, TTabSheet& page);
+void FillPanelsPage(TSkinViewForm& form, TTabSheet& page);
+void FillAboutPage(TSkinViewForm& form, TTabSheet& page);
