@@ -16,10 +16,9 @@ const TClassInfo& TSkinViewForm::StaticClassInfo() {
   return info;
 }
 
+std::function<void(const std::wstring& text)> TSkinViewForm::OnError;
+
 TSkinViewForm::TSkinViewForm(TComponent* owner, const std::wstring& skinFile) : TForm(owner) {
-  OnError = [this](const std::wstring& text) {
-    MessageBoxW(HandleAllocated() ? Handle() : nullptr, text.c_str(), kTitle, MB_OK | MB_ICONERROR);
-  };
   SetCaption(kTitle);
   SetBounds(140, 90, 640, 480);
   Font()->SetName(L"宋体");
@@ -161,7 +160,11 @@ void TSkinViewForm::UpdateState() {
 }
 
 void TSkinViewForm::ReportError(const std::wstring& text) {
-  if (OnError) OnError(text);
+  if (OnError) {
+    OnError(text);
+    return;
+  }
+  MessageBoxW(HandleAllocated() ? Handle() : nullptr, text.c_str(), kTitle, MB_OK | MB_ICONERROR);
 }
 
 void TSkinViewForm::KeyMessage(MSG& msg, bool& handled) {

@@ -41,8 +41,9 @@ public:
   const std::wstring& SkinFileShown() const { return FSkinFile; }
   std::wstring StatusText() const;
 
-  // Receives error texts for the user; a message box unless replaced (tests replace it).
-  std::function<void(const std::wstring& text)> OnError;
+  // Receives error texts for the user, also those of the start; a message box when empty
+  // (tests set it, so no box waits for a click).
+  static std::function<void(const std::wstring& text)> OnError;
 
   // The buttons of the first page, kept so their captions follow the state.
   TButton* ToggleButton = nullptr;
