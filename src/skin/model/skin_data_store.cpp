@@ -82,12 +82,20 @@ void TSkinData::SetSkinFile(const std::string& fileName) {
   if (fileName.empty()) return;
   std::error_code error;
   if (!std::filesystem::is_regular_file(std::filesystem::path(Utf8ToWide(fileName)), error)) return;
+  // The skin in use is kept until the new file has loaded: a file that is no skin must not
+  // throw the working one away.
+  const std::vector<std::uint8_t> previous(FStored.Bytes().begin(), FStored.Bytes().end());
   try {
     FStored.LoadFromFile(fileName);
   } catch (const Exception&) {
     return;
   }
-  LoadSkinFromStore();
+  if (!LoadSkinFromStore() && !previous.empty()) {
+    FStored.Clear();
+    FStored.WriteBuffer(previous.data(), static_cast<std::int64_t>(previous.size()));
+    LoadSkinFromStore();
+    return;
+  }
   RefreshSkin();
 }
 

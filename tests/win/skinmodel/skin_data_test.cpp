@@ -92,6 +92,12 @@ TEST_F(SkinDataTest, ASkinFileNamedByTheDescriptionIsLoadedWhileTheFormIsRead) {
   ASSERT_TRUE(data);
   EXPECT_FALSE(data->SkinPending());
   EXPECT_EQ(data->SkinName(), "From File");
+  // A file that is no skin keeps the skin in use.
+  const std::string text = dir.Write("notes.txt", std::vector<std::uint8_t>{'h', 'i'});
+  data->SetSkinFile(text);
+  EXPECT_FALSE(data->SkinPending());
+  EXPECT_EQ(data->SkinName(), "From File");
+  EXPECT_EQ(data->StoredStream().Size(), static_cast<std::int64_t>(archive.size()));
   // A missing file leaves the component pending, and nothing else happens.
   auto missing = ReadForm("  object SkinData1: TSkinData\n    SkinFile = 'no-such-skin.skn'\n  end\n");
   EXPECT_TRUE(missing->FindComponentAs<TSkinData>("SkinData1")->SkinPending());
