@@ -101,7 +101,7 @@ const std::vector<TViewerPage>& ViewerPages() {
 
 void FillFramePage(TSkinViewForm& form, TTabSheet& page) {
   Text(form, page, 16, 14, 580, 36,
-       L"这个窗口的外框、标题栏和标题按钮由皮肤画出。关闭换肤可与系统外框对比；打开另一个皮肤文件可立即看到它的样子。");
+       L"这个窗口的外框和标题栏由皮肤画出（标题按钮随后加入）。关闭换肤可与系统外框对比；打开另一个皮肤文件可立即看到它的样子。");
   form.ToggleButton = Action(form, page, 16, 56, 150, L"关闭换肤(F2)", [&form](TObject*) { form.ToggleSkinning(); });
   Action(form, page, 176, 56, 150, L"打开皮肤…(Ctrl+O)", [&form](TObject*) { form.ChooseSkinFile(); });
 
