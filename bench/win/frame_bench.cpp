@@ -45,7 +45,6 @@ double StartToFirstFrame(bool skinned) {
     Pump();
     if (Ms(Clock::now() - start) > 10000) break;
   }
-  if (skinned) RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   const double ms = Ms(Clock::now() - start);
   form->WindowProc = saved;
   form.reset();
