@@ -11,6 +11,21 @@ constexpr const char* kMsgNotOpen = "数据库文件未打开！";
 }  // namespace
 
 TQQWry::TQQWry(const std::string& fileName) : FFileName(fileName) {
+  // The common case takes one open for the size and the view: the window opens a reader for
+  // every line, and each call to the file system costs a round trip on some platforms.
+  if (FFile.Open(FFileName) == TMappedFile::OpenResult::Ok) {
+    FFileSize = static_cast<std::int64_t>(FFile.Size());
+  } else {
+    FFile.Close();
+    OpenChecked();
+  }
+  // A header that points outside the file raises here; FFile releases the mapping.
+  FView = std::make_unique<TQQWryView>(FFile.Data(), FFile.Size());
+  FRecordCount = FView->RecordCount();
+}
+
+void TQQWry::OpenChecked() {
+  // Each check in its order, so a failure gets the message of the first one that fails.
   const char* name = FFileName.c_str();
   if (!FileExists(FFileName)) throw Exception(FormatText("文件 %s 不存在！", name));
   if (!ReadFileSize(FFileName, FFileSize)) throw Exception(FormatText("文件 %s 无法打开！", name));
@@ -21,9 +36,6 @@ TQQWry::TQQWry(const std::string& fileName) : FFileName(fileName) {
     case TMappedFile::OpenResult::CannotCreateMapping: throw Exception("不能创建内存映象文件！");
     case TMappedFile::OpenResult::CannotMapView: throw Exception("不能获取文件映射地址！");
   }
-  // A header that points outside the file raises here; FFile releases the mapping.
-  FView = std::make_unique<TQQWryView>(FFile.Data(), FFile.Size());
-  FRecordCount = FView->RecordCount();
 }
 
 TQQWry::~TQQWry() { Close(); }

@@ -43,6 +43,9 @@ public:
   const TQQWryView& View() const;
 
 private:
+  // The opening step by step, each failure with its own message.
+  void OpenChecked();
+
   std::string FFileName;
   std::int64_t FFileSize = 0;
   std::int64_t FRecordCount = 0;
