@@ -584,13 +584,10 @@ void TWinSkinForm::FormWindowProc(TMessage& m) {
 void TWinSkinForm::MdiClientWndProc(TMessage& m) {
   const auto callOld = [&] { m.Result = FNewMdiClientProc.CallOld(m.Msg, m.WParam, m.LParam); };
   switch (m.Msg) {
-    case WM_NCDESTROY: {
-      const HWND client = MdiClient;
+    case WM_NCDESTROY:
       callOld();
       FNewMdiClientProc.Remove();
-      (void)client;
       return;
-    }
     case WM_NCCALCSIZE:
       if (FrameSkinned && SkinData && !SkinData->HasOption(xoMDIScrollbar)) {
         const LONG style = GetWindowLongW(MdiClient, GWL_STYLE);
