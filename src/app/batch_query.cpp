@@ -2,6 +2,7 @@
 #include "app/batch_query.h"
 
 #include "app/lookup.h"
+#include "base/codec.h"
 #include "base/error.h"
 #include "base/win32.h"
 
@@ -16,57 +17,71 @@ std::string AnsiText(const std::wstring& line) {
   return ansi;
 }
 
-TBatchQuery::TBatchQuery(std::vector<std::wstring> lines, std::string database, std::unique_ptr<TQQWry>& reader,
-                         TResolverPool::TResolve resolve, int jobs)
-    : FLines(std::move(lines)), FDatabase(std::move(database)), FReader(reader), FResolve(std::move(resolve)),
-      FJobs(jobs) {}
+TBatchQuery::TBatchQuery(std::vector<std::wstring> lines, std::string database, TResolverPool::TResolve resolve,
+                         int jobs)
+    : FLines(std::move(lines)), FDatabase(std::move(database)), FResolve(std::move(resolve)), FJobs(jobs) {}
+
+namespace {
+
+// One line's whole work: resolve, open, look up, close. The answer is the result line in
+// UTF-8, or nothing when the line ends the batch (a result line is never empty).
+std::string LineResult(const std::string& database, const TResolverPool::TResolve& resolve, const std::string& name) {
+  try {
+    const std::string address = resolve(name);
+    TQQWry reader(database);
+    TStringList fields;
+    reader.GetFields(fields, reader.FindRecord(address));
+    return WideToUtf8(ResultLine(fields));
+  } catch (const Exception&) {
+    return std::string();
+  }
+}
+
+}  // namespace
 
 TBatchEnd TBatchQuery::Run(TBatchHost& host, TBatchPace pace) {
   using Clock = std::chrono::steady_clock;
   std::vector<std::string> names;
   names.reserve(FLines.size());
   for (const std::wstring& line : FLines) names.push_back(AnsiText(line));
-  TResolverPool pool(std::move(names), FResolve, FJobs);
+  TResolverPool pool(
+      std::move(names),
+      [database = FDatabase, resolve = FResolve](const std::string& name) { return LineResult(database, resolve, name); },
+      FJobs);
 
   std::vector<std::wstring> ready;
   Clock::time_point lastPump = Clock::now(), lastWrite = lastPump;
   TBatchEnd end = TBatchEnd::Finished;
   FDone = 0;
-  try {
-    for (size_t i = 0; i < FLines.size() && end == TBatchEnd::Finished; ++i) {
-      std::optional<std::string> address;
-      while (!(address = pool.TryGet(i, pace.pump))) {
-        lastPump = Clock::now();
-        if (host.Pump()) {
-          end = TBatchEnd::Stopped;
-          break;
-        }
-      }
-      if (!address) break;
-      FReader = std::make_unique<TQQWry>(FDatabase);
-      const std::int64_t record = FReader->FindRecord(*address);
-      TStringList fields;
-      FReader->GetFields(fields, record);
-      FReader.reset();
-      ready.push_back(ResultLine(fields));
-      ++FDone;
-
-      const Clock::time_point now = Clock::now();
-      if (now - lastWrite >= pace.write) {
-        host.Write(ready, FDone, FLines.size());
-        ready.clear();
-        lastWrite = now;
-      }
-      if (now - lastPump >= pace.pump) {
-        lastPump = now;
-        if (host.Pump()) end = TBatchEnd::Stopped;
+  for (size_t i = 0; i < FLines.size() && end == TBatchEnd::Finished; ++i) {
+    std::optional<std::string> result;
+    while (!(result = pool.TryGet(i, pace.pump))) {
+      lastPump = Clock::now();
+      if (host.Pump()) {
+        end = TBatchEnd::Stopped;
+        break;
       }
     }
-  } catch (const Exception&) {
-    // A reader whose lookup failed has closed itself; one that failed to open never existed.
-    end = TBatchEnd::Failed;
+    if (!result) break;
+    // The first line that cannot be resolved or found ends the batch silently.
+    if (result->empty()) {
+      end = TBatchEnd::Failed;
+      break;
+    }
+    ready.push_back(Utf8ToWide(*result));
+    ++FDone;
+
+    const Clock::time_point now = Clock::now();
+    if (now - lastWrite >= pace.write) {
+      host.Write(ready, FDone, FLines.size());
+      ready.clear();
+      lastWrite = now;
+    }
+    if (now - lastPump >= pace.pump) {
+      lastPump = now;
+      if (host.Pump()) end = TBatchEnd::Stopped;
+    }
   }
-  FReader.reset();
   host.Write(ready, FDone, FLines.size());
   return end;
 }

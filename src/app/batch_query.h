@@ -1,11 +1,11 @@
-// The batch query of the main window: every input line looked up in order with a reader
-// opened for that line, host names resolved ahead on a pool, and the result lines handed to
-// the window in a few large pieces while the window keeps handling its messages.
+// The batch query of the main window: every input line resolved and looked up with a reader
+// opened for that line, lines worked ahead side by side on a pool (opening and mapping the
+// database per line is mostly waiting on the system), results taken in input order and handed
+// to the window in a few large pieces while the window keeps handling its messages.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,10 +35,10 @@ struct TBatchPace {
 
 class TBatchQuery {
 public:
-  // The reader of each line lives in `reader` (the window's field for the running action)
-  // and is gone again before the window's messages are handled.
-  TBatchQuery(std::vector<std::wstring> lines, std::string database, std::unique_ptr<TQQWry>& reader,
-              TResolverPool::TResolve resolve, int jobs = TResolverPool::kDefaultJobs);
+  // Each line's reader lives on the worker doing that line, never in the window's own
+  // reader field, so the window may use that field while a batch runs.
+  TBatchQuery(std::vector<std::wstring> lines, std::string database, TResolverPool::TResolve resolve,
+              int jobs = TResolverPool::kDefaultJobs);
 
   TBatchEnd Run(TBatchHost& host, TBatchPace pace = {});
   size_t Total() const { return FLines.size(); }
@@ -47,7 +47,6 @@ public:
 private:
   std::vector<std::wstring> FLines;
   std::string FDatabase;
-  std::unique_ptr<TQQWry>& FReader;
   TResolverPool::TResolve FResolve;
   int FJobs;
   size_t FDone = 0;

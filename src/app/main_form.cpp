@@ -130,7 +130,7 @@ void TForm1::Button_TCPUDPClick(TObject*) {
   Memo_IPLog->Lines()->Clear();
   Application()->ProcessMessages();
   // The lines as typed, not as the pane wraps them: a long host name is one line.
-  TBatchQuery batch(SplitTextLines(input), kDatabase, FReader, ResolveHost);
+  TBatchQuery batch(SplitTextLines(input), kDatabase, ResolveHost);
   TBatchWindow window(*this);
   // The first failing line ends the batch silently; what was written stays.
   const TBatchEnd end = batch.Run(window);

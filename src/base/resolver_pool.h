@@ -1,5 +1,5 @@
-// Resolves a list of names ahead of their use on a bounded set of threads; answers are
-// taken in input order, by one caller.
+// Resolves a list of names (or does any other slow work per name) ahead of their use on a
+// bounded set of threads; answers are taken in input order, by one caller.
 #pragma once
 
 #include <chrono>

@@ -1,6 +1,5 @@
 // The batch loop without a window: results in order whatever the pace of writing, the stop
-// at a failing line, the stop asked for by the window, and no reader open while the window
-// handles its messages.
+// at a failing line, the stop asked for by the window.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -17,10 +16,8 @@ using namespace std::chrono_literals;
 // Records what the batch hands over; asks to stop at a chosen pump.
 class TFakeHost : public TBatchHost {
 public:
-  explicit TFakeHost(std::unique_ptr<TQQWry>& reader) : FReader(reader) {}
   bool Pump() override {
     ++pumps;
-    if (FReader) readerOpenWhilePumping = true;
     return stopAtPump > 0 && pumps >= stopAtPump;
   }
   void Write(const std::vector<std::wstring>& results, size_t done, size_t total) override {
@@ -30,12 +27,8 @@ public:
     lastTotal = total;
   }
   int pumps = 0, writes = 0, stopAtPump = 0;
-  bool readerOpenWhilePumping = false;
   size_t lastTotal = 0;
   std::vector<std::wstring> written;
-
-private:
-  std::unique_ptr<TQQWry>& FReader;
 };
 
 class BatchQueryTest : public ::testing::Test {
@@ -52,7 +45,6 @@ protected:
 
   TempDir dir;
   std::string database;
-  std::unique_ptr<TQQWry> reader;
 };
 
 const std::wstring kChina = L"IP:1.0.0.255 国家:中国 地区:电信";
@@ -65,39 +57,35 @@ TEST_F(BatchQueryTest, ResultsComeInInputOrderWhateverThePaceOfWriting) {
     expected.push_back(i % 3 ? kChina : kGoogle);
   }
   for (TBatchPace pace : {TBatchPace{}, TBatchPace{0ms, 0ms}}) {
-    TBatchQuery batch(lines, database, reader, Identity, 4);
-    TFakeHost host(reader);
+    TBatchQuery batch(lines, database, Identity, 4);
+    TFakeHost host;
     EXPECT_EQ(batch.Run(host, pace), TBatchEnd::Finished);
     EXPECT_EQ(host.written, expected);
     EXPECT_EQ(batch.Done(), 300u);
     EXPECT_EQ(host.lastTotal, 300u);
-    EXPECT_FALSE(host.readerOpenWhilePumping);
-    EXPECT_EQ(reader, nullptr);
   }
 }
 
 TEST_F(BatchQueryTest, TheFirstLineThatDoesNotResolveOrIsNotFoundEndsTheBatch) {
   // The resolver answers nothing for the second line: the reader rejects the empty text.
-  TBatchQuery unresolved({L"1.0.0.1", L"no.such.name", L"8.8.8.8"}, database, reader,
+  TBatchQuery unresolved({L"1.0.0.1", L"no.such.name", L"8.8.8.8"}, database,
                          [](const std::string& n) { return n == "no.such.name" ? std::string() : n; });
-  TFakeHost host(reader);
+  TFakeHost host;
   EXPECT_EQ(unresolved.Run(host, {0ms, 0ms}), TBatchEnd::Failed);
   EXPECT_EQ(host.written, std::vector<std::wstring>{kChina});
-  EXPECT_EQ(reader, nullptr);
 
   // Below the first range, and not an address at all.
   for (const wchar_t* bad : {L"0.0.0.1", L"1.0.0"}) {
-    TBatchQuery batch({L"8.8.8.8", bad, L"1.0.0.1"}, database, reader, Identity);
-    TFakeHost second(reader);
+    TBatchQuery batch({L"8.8.8.8", bad, L"1.0.0.1"}, database, Identity);
+    TFakeHost second;
     EXPECT_EQ(batch.Run(second), TBatchEnd::Failed);
     EXPECT_EQ(second.written, std::vector<std::wstring>{kGoogle});
-    EXPECT_EQ(reader, nullptr);
   }
 }
 
 TEST_F(BatchQueryTest, WithoutTheDatabaseNothingIsWritten) {
-  TBatchQuery batch({L"1.0.0.1"}, (dir.Path() / "missing.dat").string(), reader, Identity);
-  TFakeHost host(reader);
+  TBatchQuery batch({L"1.0.0.1"}, (dir.Path() / "missing.dat").string(), Identity);
+  TFakeHost host;
   EXPECT_EQ(batch.Run(host), TBatchEnd::Failed);
   EXPECT_TRUE(host.written.empty());
   EXPECT_EQ(batch.Done(), 0u);
@@ -105,8 +93,8 @@ TEST_F(BatchQueryTest, WithoutTheDatabaseNothingIsWritten) {
 
 TEST_F(BatchQueryTest, AStopEndsTheBatchAfterTheCurrentLineKeepingItsResults) {
   std::vector<std::wstring> lines(50, L"8.8.8.8");
-  TBatchQuery batch(lines, database, reader, Identity);
-  TFakeHost host(reader);
+  TBatchQuery batch(lines, database, Identity);
+  TFakeHost host;
   host.stopAtPump = 3;
   EXPECT_EQ(batch.Run(host, {0ms, 1h}), TBatchEnd::Stopped);
   EXPECT_EQ(host.pumps, 3);
@@ -116,17 +104,16 @@ TEST_F(BatchQueryTest, AStopEndsTheBatchAfterTheCurrentLineKeepingItsResults) {
 
 TEST_F(BatchQueryTest, WhileANameIsSlowTheWindowKeepsItsMessagesAndCanStop) {
   auto release = std::make_shared<std::atomic<bool>>(false);
-  TBatchQuery batch({L"1.0.0.1", L"slow.example", L"8.8.8.8"}, database, reader, [release](const std::string& n) {
+  TBatchQuery batch({L"1.0.0.1", L"slow.example", L"8.8.8.8"}, database, [release](const std::string& n) {
     if (n == "slow.example") {
       for (int i = 0; i < 1000 && !*release; ++i) std::this_thread::sleep_for(5ms);
     }
     return n;
   });
-  TFakeHost host(reader);
+  TFakeHost host;
   host.stopAtPump = 4;
   EXPECT_EQ(batch.Run(host, {10ms, 0ms}), TBatchEnd::Stopped);
   EXPECT_EQ(host.written, std::vector<std::wstring>{kChina});
-  EXPECT_FALSE(host.readerOpenWhilePumping);
   *release = true;
 }
 
