@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #ifdef _WIN32
@@ -36,10 +37,21 @@ std::string LastAddressOf(const hostent* host) {
 std::string ResolveHost(const std::string& text) {
   std::string result;
 #ifdef _WIN32
-  WSADATA data{};
-  WSAStartup(MAKEWORD(1, 1), &data);
+  // Wine counts starts and cleanups without a lock: with lookups on several threads at once
+  // (a batch's workers) a lost count let one thread's cleanup end the library under another's
+  // lookup, which then failed as "not initialised" and a good address ended the batch.
+  // Counted one at a time, the library stays up while anyone is using it.
+  static std::mutex counting;
+  {
+    std::lock_guard<std::mutex> guard(counting);
+    WSADATA data{};
+    WSAStartup(MAKEWORD(1, 1), &data);
+  }
   result = LastAddressOf(gethostbyname(text.c_str()));
-  WSACleanup();
+  {
+    std::lock_guard<std::mutex> guard(counting);
+    WSACleanup();
+  }
 #else
   // The reentrant form: resolver pools call this from several threads.
   hostent entry{};

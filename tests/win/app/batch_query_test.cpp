@@ -6,6 +6,7 @@
 
 #include "app/batch_query.h"
 #include "base/codec.h"
+#include "base/resolver.h"
 #include "qqwry_writer.h"
 #include "support/temp_dir.h"
 
@@ -115,6 +116,25 @@ TEST_F(BatchQueryTest, WhileANameIsSlowTheWindowKeepsItsMessagesAndCanStop) {
   EXPECT_EQ(batch.Run(host, {10ms, 0ms}), TBatchEnd::Stopped);
   EXPECT_EQ(host.written, std::vector<std::wstring>{kChina});
   *release = true;
+}
+
+}  // namespace
+
+namespace {
+
+// Every line's resolve and lookup run side by side on the workers: with the platform's own
+// resolver and many threads, no line may fail that would pass alone.
+TEST_F(BatchQueryTest, ManyLinesOnManyWorkersWithThePlatformResolverAllComeBack) {
+  std::vector<std::wstring> lines, expected;
+  for (int i = 0; i < 6000; ++i) {
+    lines.push_back(i % 2 ? L"1.0.0." + std::to_wstring(i % 256) : L"8.8.8." + std::to_wstring(i % 256));
+    expected.push_back(i % 2 ? kChina : kGoogle);
+  }
+  TBatchQuery batch(lines, database, ResolveHost, 16);
+  TFakeHost host;
+  EXPECT_EQ(batch.Run(host), TBatchEnd::Finished);
+  EXPECT_EQ(batch.Done(), lines.size());
+  EXPECT_EQ(host.written, expected);
 }
 
 }  // namespace
