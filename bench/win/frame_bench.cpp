@@ -27,21 +27,23 @@ void Pump() {
   }
 }
 
-// Builds the main window, shows it and handles its messages until its first frame is painted
-// (skinned: the skinner answers the skin query and has painted; plain: the first WM_NCPAINT).
+// Builds the main window, shows it and handles its messages until it is first painted whole:
+// the window's first client paint, which comes after its frame (skinned: the first after the
+// skinner has announced itself, so the frame painted is the skin's).
 double StartToFirstFrame(bool skinned) {
   const auto start = Clock::now();
   TOwned<TForm1> form(new TForm1(nullptr));
   if (!skinned) SkinManager()->Enabled = false;
-  bool painted = false;
+  bool announced = !skinned, painted = false;
   TWndMethod saved = form->WindowProc;
-  form->WindowProc = [&painted, saved](TMessage& m) {
+  form->WindowProc = [&announced, &painted, saved](TMessage& m) {
     saved(m);
-    if (m.Msg == WM_NCPAINT || m.Msg == WM_PAINT) painted = true;
+    if (m.Msg == SKINMSG_DONE) announced = true;
+    if (m.Msg == WM_PAINT && announced) painted = true;
   };
   form->Show();
   SetForegroundWindow(form->Handle());
-  while (!(painted && (!skinned || SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0) == 1))) {
+  while (!painted) {
     Pump();
     if (Ms(Clock::now() - start) > 10000) break;
   }

@@ -179,14 +179,14 @@ void TWinSkinForm::Activate() {
         LifeState = fsFitting;
         FitWindowToFrame(false);
         LifeState = fsActive;
-        UpdateWindowRegion();
+        UpdateWindowRegion(false);
       }
     } else if (!IsChildWindow && FrameKind != fkNoCaption && WindowState != wsMinimizedState) {
       LifeState = fsFitting;
       FitWindowToFrame(false);
       LifeState = fsActive;
       if (WindowState == wsMaximizedState) ReapplyFrame();
-      else UpdateWindowRegion();
+      else UpdateWindowRegion(false);
     }
   }
   NotifySkinned();

@@ -57,7 +57,9 @@ public:
   void SizeGripCreated(HWND grip) override;
   // Paints the whole non-client area into dc, or into the window's own DC when dc is null.
   void PaintFrame(HDC dc);
-  void UpdateWindowRegion();
+  // Without redraw where the window was just resized and repaints anyway: setting a region
+  // is a frame change, a second full repaint under some window systems.
+  void UpdateWindowRegion(bool redraw = true);
   void FitWindowToFrame(bool refresh);
   POINT ScreenToFrame(POINT screen) const;
   void CallPrevious(TMessage& message);

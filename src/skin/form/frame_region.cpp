@@ -90,7 +90,7 @@ HRGN BitmapToRegion(TBitmap& bitmap, int x, int y) {
   return result.Release();
 }
 
-void TWinSkinForm::UpdateWindowRegion() {
+void TWinSkinForm::UpdateWindowRegion(bool redraw) {
   if (LifeState == fsGone || !FrameSkinned || !SkinData || SkinData->SkinPending()) return;
   if (MdiRole == mdiChild && WindowState != wsNormalState) return;
   RECT window{};
@@ -136,6 +136,6 @@ void TWinSkinForm::UpdateWindowRegion() {
   // The window takes its own copy: ours stays for the next comparison and is freed by us.
   HRGN copy = CreateRectRgn(0, 0, 0, 0);
   CombineRgn(copy, FRegion.Get(), nullptr, RGN_COPY);
-  SetWindowRgn(Handle, copy, TRUE);
+  SetWindowRgn(Handle, copy, redraw ? TRUE : FALSE);
   RegionOwned = true;
 }
