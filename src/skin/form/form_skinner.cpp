@@ -599,6 +599,22 @@ void TWinSkinForm::MdiClientWndProc(TMessage& m) {
       if (SkinData) SkinData->SetMenuUpdate(false);
       callOld();
       return;
+    case WM_MDIDESTROY:
+      callOld();
+      if (FrameSkinned) {
+        // The child that is active now decides whether the frame shows MDI buttons.
+        BOOL maximized = FALSE;
+        const HWND active = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+        if (TSkinManage* manager = SkinManager()) manager->SetMdiMaximized(active && maximized);
+      }
+      return;
+    case WM_MDITILE:
+    case WM_MDICASCADE:
+      if (FrameSkinned) {
+        if (TSkinManage* manager = SkinManager(); manager && manager->MdiMaximized) manager->SetMdiMaximized(false);
+      }
+      callOld();
+      return;
     default:
       if (m.Msg == SKINMSG_REDRAWMDI) {
         RedrawWindow(MdiClient, nullptr, nullptr, kRedrawMdi);

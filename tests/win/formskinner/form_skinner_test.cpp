@@ -233,6 +233,48 @@ TEST_F(FormSkinnerTest, NoHandlesAreLeftAfterManyRounds) {
   EXPECT_EQ(RectText(Client()), RectText(before));
 }
 
+TEST_F(FormSkinnerTest, MaximizeMinimizeAndRestoreKeepTheSkinsFrame) {
+  Start(FrameSkin(1));
+  TWinSkinForm* skinner = SkinIt();
+  ASSERT_NE(skinner, nullptr);
+  const SIZE normal = WindowSize();
+  auto regionBox = [&] {
+    TRegionHandle region(CreateRectRgn(0, 0, 0, 0));
+    RECT box{};
+    if (GetWindowRgn(form->Handle(), region.Get()) != ERROR) GetRgnBox(region.Get(), &box);
+    return box;
+  };
+
+  ShowWindow(form->Handle(), SW_MAXIMIZE);
+  PumpMessages(30);
+  EXPECT_EQ(skinner->WindowState, wsMaximizedState);
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+  // Still the skin's frame around the client, and a region of the new size.
+  EXPECT_EQ(Client().right, WindowSize().cx - kLeft - kRight);
+  EXPECT_EQ(Client().bottom, WindowSize().cy - kTop - kBottom);
+  EXPECT_GT(WindowSize().cx, normal.cx);
+  EXPECT_EQ(regionBox().right, WindowSize().cx);
+  EXPECT_EQ(regionBox().bottom, WindowSize().cy);
+
+  ShowWindow(form->Handle(), SW_RESTORE);
+  PumpMessages(30);
+  EXPECT_EQ(skinner->WindowState, wsNormalState);
+  EXPECT_EQ(RectText(Client()), RectText(before));
+  EXPECT_EQ(WindowSize().cx, normal.cx);
+  EXPECT_EQ(WindowSize().cy, normal.cy);
+  EXPECT_EQ(regionBox().right, normal.cx);
+
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  PumpMessages(30);
+  EXPECT_EQ(skinner->WindowState, wsMinimizedState);
+  EXPECT_TRUE(IsIconic(form->Handle()));
+  ShowWindow(form->Handle(), SW_RESTORE);
+  PumpMessages(30);
+  EXPECT_EQ(skinner->WindowState, wsNormalState);
+  EXPECT_EQ(RectText(Client()), RectText(before));
+  EXPECT_EQ(SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0), 1);
+}
+
 TEST_F(FormSkinnerTest, AWindowWithoutACaptionKeepsThePlatformFrame) {
   Start(FrameSkin(0));
   form->SetBorderStyle(TFormBorderStyle::bsNone);
