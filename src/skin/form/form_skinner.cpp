@@ -122,6 +122,10 @@ void TWinSkinForm::Attach(TSkinData* data) {
   FrameSkinned = data && data->HasControl(xcMainMenu);
   ReadClassification();
   if (MdiRole == mdiChild && data && data->HasOption(xoMDIChildBorder)) FrameSkinned = false;
+  // Hidden by its style bit alone, so nothing is repainted until the frame is in place.
+  if (TSkinManage* manager = SkinManager();
+      manager && manager->HideWhileSkinning && !IsChildWindow && FrameSkinned && FrameKind != fkNoCaption)
+    SetWindowLongW(Handle, GWL_STYLE, static_cast<LONG>(GetWindowLongW(Handle, GWL_STYLE) & ~WS_VISIBLE));
   if (data && !PlatformVersion().NT) data->SetSkinControls(data->SkinControls() & ~SetOf(xcSystemMenu));
   if (MdiRole == mdiFrame && MdiClient) {
     SavedMenuUpdate = data && data->MenuUpdate();
@@ -162,6 +166,11 @@ void TWinSkinForm::Activate() {
   RECT window{};
   GetWindowRect(Handle, &window);
   PreSkinFrame = RECT{0, 0, (window.right - window.left) - ClientSize.right, (window.bottom - window.top) - ClientSize.bottom};
+  if (TSkinManage* manager = SkinManager(); manager && manager->HideWhileSkinning) {
+    manager->HideWhileSkinning = false;
+    const LONG style = GetWindowLongW(Handle, GWL_STYLE);
+    if (!(style & WS_VISIBLE)) SetWindowLongW(Handle, GWL_STYLE, style | WS_VISIBLE);
+  }
   TDiscoverySite site;
   site.SkinData = SkinData;
   site.Host = this;

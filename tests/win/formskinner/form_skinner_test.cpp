@@ -275,6 +275,18 @@ TEST_F(FormSkinnerTest, MaximizeMinimizeAndRestoreKeepTheSkinsFrame) {
   EXPECT_EQ(SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0), 1);
 }
 
+TEST_F(FormSkinnerTest, AskedToHideWhileSkinningTheWindowIsHiddenOnlyUntilItsFrameIsInPlace) {
+  Start(FrameSkin(0));
+  manager->HideWhileSkinning = true;
+  ASSERT_TRUE(manager->SkinWindow(form->Handle()));
+  // Attached, not yet activated: the style bit alone is gone.
+  EXPECT_FALSE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_VISIBLE);
+  PumpMessages(30);
+  EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_FALSE(manager->HideWhileSkinning);
+  EXPECT_EQ(RectText(Client()), RectText(before));
+}
+
 TEST_F(FormSkinnerTest, AWindowWithoutACaptionKeepsThePlatformFrame) {
   Start(FrameSkin(0));
   form->SetBorderStyle(TFormBorderStyle::bsNone);
