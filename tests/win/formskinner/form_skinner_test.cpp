@@ -34,7 +34,7 @@ TTestSkin FrameSkin(int trans, const std::string& extra = "") {
 
 class FormSkinnerTest : public ::testing::Test {
 protected:
-  void Start(const TTestSkin& skin) {
+  void Start(const TTestSkin& skin, TBiDiMode mode = TBiDiMode::bdLeftToRight) {
     TestApplication();
     TWinSkinForm::Register();
     manager = SkinManager();
@@ -46,6 +46,7 @@ protected:
     form.reset(new TForm(nullptr));
     form->SetBounds(120, 100, 400, 300);
     form->SetCaption(L"窗口 Frame");
+    form->SetBiDiMode(mode);
     form->Show();
     PumpMessages(50);
     GetClientRect(form->Handle(), &before);
@@ -285,6 +286,41 @@ TEST_F(FormSkinnerTest, AskedToHideWhileSkinningTheWindowIsHiddenOnlyUntilItsFra
   EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_VISIBLE);
   EXPECT_FALSE(manager->HideWhileSkinning);
   EXPECT_EQ(RectText(Client()), RectText(before));
+}
+
+// Where on the caption band the title's pixels are: how many differ from the band in its left
+// and in its right half.
+std::pair<int, int> TitlePixels(HWND window, SIZE size) {
+  TBitmap picture(size.cx, size.cy);
+  SendMessageW(window, SKINMSG_PAINTNC, reinterpret_cast<WPARAM>(picture.Canvas().Handle()), SKIN_MAGIC);
+  int left = 0, right = 0;
+  for (int y = 12; y < kTop - 2; ++y) {
+    for (int x = kLeft; x < size.cx - kRight; ++x) {
+      if (static_cast<TColor>(GetPixel(picture.Canvas().Handle(), x, y)) == FrameColour(3, 1)) continue;
+      (x < size.cx / 2 ? left : right) += 1;
+    }
+  }
+  return {left, right};
+}
+
+TEST_F(FormSkinnerTest, ARightToLeftTitleIsDrawnAtTheRightOfTheBand) {
+  Start(FrameSkin(0), TBiDiMode::bdRightToLeft);
+  ASSERT_TRUE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR);
+  TWinSkinForm* skinner = SkinIt();
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_TRUE(skinner->RightToLeft);
+  const auto [left, right] = TitlePixels(form->Handle(), WindowSize());
+  EXPECT_EQ(left, 0);
+  EXPECT_GT(right, 20);
+  EXPECT_GT(skinner->TitleTextRect.left, WindowSize().cx / 2);
+}
+
+TEST_F(FormSkinnerTest, ALeftToRightTitleIsDrawnAtTheLeftOfTheBand) {
+  Start(FrameSkin(0));
+  ASSERT_NE(SkinIt(), nullptr);
+  const auto [left, right] = TitlePixels(form->Handle(), WindowSize());
+  EXPECT_GT(left, 20);
+  EXPECT_EQ(right, 0);
 }
 
 TEST_F(FormSkinnerTest, AWindowWithoutACaptionKeepsThePlatformFrame) {
