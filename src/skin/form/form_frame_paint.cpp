@@ -101,7 +101,10 @@ void TWinSkinForm::PaintCaptionBand(HDC dc) {
     BitBlt(band, 0, 0, w, FrameTop, dc, 0, 0, SRCCOPY);
     PaintBorderPiece(kBorderTop, RECT{FrameLeft, 0, w - FrameRight, FrameTop}, band);
   }
+  UpdateCaptionButtons();
   DrawTitleText(FCaptionBitmap.Canvas(), RECT{FrameLeft, 0, w - FrameRight, FrameTop});
+  LayoutCaptionButtons();
+  DrawCaptionButtons(FCaptionBitmap.Canvas().Handle());
   BitBlt(dc, 0, 0, FCaptionBitmap.Width(), FCaptionBitmap.Height(), FCaptionBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
   SetBkMode(dc, OPAQUE);
 }
@@ -110,8 +113,6 @@ void TWinSkinForm::DrawTitleText(TCanvas& canvas, const RECT& title) {
   TDataSkinTitle* t = SkinData->Title.get();
   if (!t) return;
   const std::wstring text = TitlePrefix + ReadWindowText() + TitleSuffix;
-  // Caption buttons arrive with their issue; without them nothing is reserved at the right.
-  RightButtonsReserve = 0;
   HDC dc = canvas.Handle();
   TSelectObject font(dc, CaptionFont().Handle());
   const int oldMode = SetBkMode(dc, TRANSPARENT);

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr UINT kHoverInterval = 250;
 // The platform's own caption-drawing message (undocumented, sent while a caption repaints).
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
 constexpr int kMaxClassName = 100;
@@ -119,6 +118,7 @@ void TWinSkinForm::Attach(TSkinData* data) {
   FHoverTimer.reset(new TTimer(nullptr));
   FHoverTimer->SetEnabled(false);
   FHoverTimer->SetInterval(kHoverInterval);
+  FHoverTimer->OnTimer = [this](TObject*) { HoverTick(); };
   FrameSkinned = data && data->HasControl(xcMainMenu);
   ReadClassification();
   if (MdiRole == mdiChild && data && data->HasOption(xoMDIChildBorder)) FrameSkinned = false;
@@ -157,6 +157,7 @@ void TWinSkinForm::ComputeFrameMetrics() {
   FrameLeft = borders[kBorderLeft]->Image.Width() / frames(*borders[kBorderLeft]);
   FrameRight = borders[kBorderRight]->Image.Width() / frames(*borders[kBorderRight]);
   FrameBottom = borders[kBorderBottom]->Image.Height() / frames(*borders[kBorderBottom]);
+  BuildCaptionButtons();
 }
 
 void TWinSkinForm::Activate() {
@@ -304,6 +305,8 @@ void TWinSkinForm::Unskin() {
     UnskinLight();
     return;
   }
+  SystemPopup.reset();
+  HotObject = nullptr;
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   if (!FNewWndProc.Installed()) return;
   RestoreWindowProcs();
@@ -560,6 +563,13 @@ void TWinSkinForm::FrameStage3(TMessage& m) {
     case WM_NCHITTEST: OnNcHitTest(m); return;
     case WM_NCPAINT: OnNcPaint(m); return;
     case WM_NCACTIVATE: OnNcActivate(m); return;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+      if (!OnNcMouse(m)) CallPrevious(m);
+      return;
     default:
       if (m.Msg == SKINMSG_PAINTFRAME) {
         PaintFrame(nullptr);

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "skin/controls/skin_control.h"
+#include "skin/form/caption_buttons.h"
+#include "skin/form/caption_rules.h"
 #include "skin/form/discovery.h"
 #include "skin/form/frame_geometry.h"
 #include "skin/model/form_skinner_base.h"
@@ -19,7 +21,11 @@
 #include "ui/extctrls.h"
 #include "ui/form.h"
 #include "ui/gdi.h"
+#include "ui/menus.h"
 #include "ui/window_thunk.h"
+
+// The hover timer's interval: leaving hot caption objects, hint times.
+inline constexpr UINT kHoverInterval = 250;
 
 // LifeState values.
 enum TFormSkinState : int {
@@ -64,6 +70,25 @@ public:
   POINT ScreenToFrame(POINT screen) const;
   void CallPrevious(TMessage& message);
   void MdiChildStateChanged(bool) override {}
+
+  // Caption buttons (caption_buttons.cpp).
+  void BuildCaptionButtons();
+  bool ButtonVisible(size_t index);
+  // Visibility of every button and the width the right-aligned ones keep free.
+  void UpdateCaptionButtons();
+  void LayoutCaptionButtons();
+  void DrawCaptionButtons(HDC dc);
+  void DrawAppIcon(HDC dc, const RECT& bounds);
+  // The first visible, acting button at a point in window coordinates.
+  TWinSysButton* ButtonAt(POINT frame) const;
+  void RunButtonAction(POINT screen);
+  void ShowSystemMenu(POINT screen);
+  void BuildSystemPopup();
+  void Maximize();
+  void Minimize();
+  void Restore();
+  bool HasCloseItem() const;
+  void HoverTick();
 
   bool AddControlSkinner(TSkinControl* skinner) override;
   void RemoveControlSkinner(TSkinControl* skinner) override;
@@ -122,6 +147,10 @@ public:
   const void* SkinManagerTag = nullptr;
   std::string WindowClassName;
   UINT DoubleClickTime = 0;
+  std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
+  TNCObject* HotObject = nullptr;
+  TOwned<TPopupMenu> SystemPopup;
+  DWORD LastSystemMenuTime = 0;
 
   TCanvas& WorkCanvas() { return *FWorkCanvas; }
   TFont& CaptionFont() { return *FCaptionFont; }
@@ -154,6 +183,11 @@ private:
   void FreeControlSkinners(bool detach);
   void RestoreWindowProcs();
   std::wstring ReadWindowText() const;
+  TCaptionContext CaptionContext() const;
+  // The caption objects' part of the non-client mouse messages; false: not handled here.
+  bool OnNcMouse(TMessage& message);
+  void AddSystemItem(const std::wstring& caption, int tag, int image, bool enabled, bool checked,
+                     std::function<void()> click);
 
   // Painting (form_frame_paint.cpp).
   void PaintBorderPiece(int side, const RECT& rect, HDC dc);

@@ -177,6 +177,8 @@ public:
   void ShowCaptionHint(POINT at, const std::wstring& text);
   void HideCaptionHint();
   bool HintShowing() const { return FHintShowing; }
+  // How long the mouse has rested on a caption button, in milliseconds.
+  int HintTime = 0;
 
   void Loaded() override;
 
