@@ -355,10 +355,14 @@ const TClassInfo& TPopupMenu::StaticClassInfo() {
 }
 
 void TPopupMenu::Popup(int x, int y) {
-  if (OnPopup) OnPopup(this);
   HWND owner = nullptr;
   if (auto* form = dynamic_cast<TCustomForm*>(Owner())) owner = form->Handle();
-  if (!owner) owner = GetActiveWindow();
+  Popup(x, y, owner);
+}
+
+void TPopupMenu::Popup(int x, int y, HWND owner) {
+  if (OnPopup) OnPopup(this);
+  if (!owner || !IsWindow(owner)) owner = GetActiveWindow();
   const UINT command = static_cast<UINT>(
       TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0, owner, nullptr));
   if (command) DispatchCommand(command);

@@ -151,6 +151,9 @@ public:
   explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
   // Shows the menu at a screen point and runs the chosen item's click.
   void Popup(int x, int y);
+  // The same for an explicit owner window (which gets the menu's messages), e.g. a window
+  // that is not the menu owner's form.
+  void Popup(int x, int y, HWND owner);
   TNotifyEvent OnPopup;
 
 protected:

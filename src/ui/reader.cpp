@@ -9,6 +9,7 @@
 #include "base/stream.h"
 #include "base/strings.h"
 #include "ui/application.h"
+#include "ui/buttons.h"
 #include "ui/collection.h"
 #include "ui/control.h"
 #include "ui/dialogs.h"
@@ -25,7 +26,8 @@
 void RegisterFrameworkClasses() {
   static const bool done = [] {
     for (const TClassInfo* info :
-         {&TForm::StaticClassInfo(), &TButton::StaticClassInfo(), &TEdit::StaticClassInfo(),
+         {&TForm::StaticClassInfo(), &TButton::StaticClassInfo(), &TBitBtn::StaticClassInfo(),
+          &TSpeedButton::StaticClassInfo(), &TEdit::StaticClassInfo(),
           &TMemo::StaticClassInfo(), &TLabel::StaticClassInfo(), &TPanel::StaticClassInfo(),
           &TTimer::StaticClassInfo(), &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
           &TStatusBar::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TImageList::StaticClassInfo(),
