@@ -8,6 +8,7 @@
 #include "base/filemap.h"
 #include "base/resolver.h"
 #include "base/stream.h"
+#include "skin/form/control_skinners.h"
 #include "skin/form/form_skinner.h"
 #include "skin/model/skin_data.h"
 #include "ui/application.h"
@@ -72,6 +73,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   // the manager it starts must be able to make form skinners.
   RegisterSkinModelClasses();
   TWinSkinForm::Register();
+  RegisterControlSkinners();
   ReadComponentResource(this, L"TFORM1");
   SaveDialog1 = Field<TSaveDialog>("SaveDialog1");
   PageControl1 = Field<TPageControl>("PageControl1");

@@ -3,6 +3,7 @@
 #include "skinview/viewer_form.h"
 
 #include "base/codec.h"
+#include "skin/form/control_skinners.h"
 #include "skin/form/form_skinner.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_manage.h"
@@ -29,6 +30,7 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const std::wstring& skinFile) : 
   // component loads, as when a form description carrying it is read.
   RegisterSkinModelClasses();
   TWinSkinForm::Register();
+  RegisterControlSkinners();
   FSkinData = new TSkinData(this);
   FSkinData->SetName("SkinData1");
   std::wstring problem;

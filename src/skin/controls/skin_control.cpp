@@ -79,7 +79,8 @@ void TSkinControl::BeforeDestruction() {
 
 void TSkinControl::Unhook() {
   if (SavedWindowProc) {
-    if (Control) Control->WindowProc = std::move(SavedWindowProc);
+    // A windowless control (a tool button) was hooked the same way as a windowed one.
+    if (TControl* hooked = Control ? Control : GraphicControl) hooked->WindowProc = std::move(SavedWindowProc);
     SavedWindowProc = nullptr;
   }
   if (NewProc.Installed()) NewProc.Remove();
