@@ -50,6 +50,47 @@ TEST_F(AppTest, TheMainWindowIsSkinned) {
   EXPECT_EQ(SendMessageW(app.MainWindow(), WM_NCHITTEST, 0, MAKELPARAM((r.left + r.right) / 2, r.top + 12)), HTCAPTION);
 }
 
+TEST_F(AppTest, ThePushButtonsAreSkinnedAndWorkByMouseAndKeyboard) {
+  WriteDatabase(TestDatabase());
+  Start();
+  const HWND query = app.Button(L"查询");
+  for (const wchar_t* caption : {L"查询", L"保存", L"更新"}) {
+    SCOPED_TRACE(TAppDriver::Text(app.Button(caption)));
+    EXPECT_TRUE(TAppDriver::WaitUntil([&] { return SendMessageW(app.Button(caption), 0x3523, 0, 0) == 1; }, 5000));
+  }
+  // The mouse pressed and released at the button's middle, as the system would send it.
+  const auto clickAtMiddle = [](HWND button) {
+    RECT r{};
+    GetClientRect(button, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
+    PostMessageW(button, WM_MOUSEMOVE, 0, at);
+    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(button, WM_LBUTTONUP, 0, at);
+  };
+  TAppDriver::SetText(app.InputMemo(), L"8.8.8.8");
+  clickAtMiddle(query);
+  EXPECT_TRUE(TAppDriver::WaitUntil([&] { return TAppDriver::Lines(app.ResultMemo()).size() == 1; }, 10000));
+  Sleep(300);
+  EXPECT_EQ(TAppDriver::Lines(app.ResultMemo()), (std::vector<std::wstring>{L"IP:8.8.8.255 国家:美国 地区:Google"}));
+
+  // Space down and up on the button.
+  TAppDriver::SetText(app.InputMemo(), L"1.0.0.5");
+  PostMessageW(query, WM_KEYDOWN, VK_SPACE, 0x00390001);
+  PostMessageW(query, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+  EXPECT_TRUE(TAppDriver::WaitUntil(
+      [&] { return TAppDriver::Lines(app.ResultMemo()) == std::vector<std::wstring>{L"IP:1.0.0.255 国家:中国 地区:电信"}; },
+      10000));
+
+  // "保存" by the mouse opens the save dialog once.
+  clickAtMiddle(app.Button(L"保存"));
+  const HWND dialog = app.WaitDialog(L"", 10000);
+  ASSERT_NE(dialog, nullptr);
+  Sleep(300);
+  EXPECT_EQ(TopLevelWindows(app.ProcessId(), L"#32770").size(), 1u);
+  TAppDriver::PressDialogButton(dialog, IDCANCEL);
+  EXPECT_TRUE(TAppDriver::WaitUntil([&] { return app.FindDialog() == nullptr; }, 5000));
+}
+
 TEST_F(AppTest, QueryWritesOneLineOfTheRangeEndPerInput) {
   WriteDatabase(TestDatabase());
   Start();
