@@ -294,7 +294,7 @@ void TWinSkinForm::BuildSystemPopup() {
   const TPlatformVersion& platform = PlatformVersion();
   const bool maximized = WindowState == wsMaximizedState, minimized = WindowState == wsMinimizedState;
   if (platform.NT && platform.Major < 5) {
-    SystemPopup.reset(new TPopupMenu(this));
+    SystemPopup.reset(new TPopupMenu(nullptr));
     SystemPopup->SetTag(kSystemPopupTag);
     if (SkinData) SystemPopup->SetImages(&SkinData->MenuGlyphs());
     AddSystemItem(L" Restore ", 0, 0, true, false, [this] { Restore(); });
@@ -309,7 +309,7 @@ void TWinSkinForm::BuildSystemPopup() {
     return;
   }
   if (!SystemMenu) return;
-  SystemPopup.reset(new TPopupMenu(this));
+  SystemPopup.reset(new TPopupMenu(nullptr));
   SystemPopup->SetTag(kSystemPopupTag);
   if (SkinData) SystemPopup->SetImages(&SkinData->MenuGlyphs());
   const int count = GetMenuItemCount(SystemMenu);
