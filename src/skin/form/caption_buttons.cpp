@@ -268,7 +268,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     if (TSkinManage* manager = SkinManager()) manager->PopupMode = 2;
     LastSystemMenuTime = now;
     BuildSystemPopup();
-    if (SystemPopup) SystemPopup->Popup(screen.x, screen.y);
+    if (SystemPopup) SystemPopup->Popup(screen.x, screen.y, Handle);
     // The time counts from the menu's end: a click that closed it is not a double click.
     LastSystemMenuTime = GetTickCount();
   } else if (HotObject) {
