@@ -524,6 +524,14 @@ bool TWinSkinForm::FrameStage2(TMessage& m) {
       return true;
     case WM_SYSCOMMAND: {
       const WPARAM command = m.WParam & 0xFFF0;
+      // Alt+Space: the skinned system menu at the client's origin instead of the platform's.
+      if (command == SC_KEYMENU && m.LParam == ' ' && SystemMenu && !MenuTracking) {
+        POINT origin{0, 0};
+        ClientToScreen(Handle, &origin);
+        ShowSystemMenu(origin);
+        m.Result = 0;
+        return true;
+      }
       if (command == SC_MINIMIZE) WindowState = wsMinimizedState;
       else if (command == SC_MAXIMIZE) WindowState = wsMaximizedState;
       else if (command == SC_RESTORE) WindowState = wsNormalState;

@@ -299,6 +299,16 @@ TEST_F(CaptionButtonsTest, ARightClickOnTheCaptionOpensTheSystemMenuBuiltFromThe
   EXPECT_EQ(Count(WM_CLOSE), 1);
 }
 
+TEST_F(CaptionButtonsTest, AltSpaceOpensTheSkinnedSystemMenu) {
+  gMenuWasOpen = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndTheMenu);
+  SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(gMenuWasOpen);
+  ASSERT_TRUE(skinner->SystemPopup);
+  EXPECT_EQ(skinner->SystemPopup->Tag(), 33333);
+}
+
 TEST_F(CaptionButtonsTest, ADoubleClickOnTheCaptionMaximizesAndAgainRestores) {
   Send(WM_NCLBUTTONDBLCLK, HTCAPTION, CaptionPoint());
   PumpMessages(30);
