@@ -124,7 +124,7 @@ void TSkinBitButton::PaintGlyphFace(HDC dc, const RECT& rect, bool speed) {
   }
   RECT textRect = place.Text;
   SetBkMode(face, TRANSPARENT);
-  DrawTextAuto(face, text, textRect, ReadingOrderFlags(place.TextFlags));
+  DrawTextAuto(face, text, textRect, ReadingOrderFlags(place.TextFlags | DT_NOCLIP));
   SetBkMode(face, OPAQUE);
   if (!speed) DrawFocusAround(face, place.Text);
   EndFace(dc, rect);

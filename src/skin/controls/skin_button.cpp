@@ -233,7 +233,7 @@ void TSkinButton::DrawCaption(HDC face, const RECT& client, const std::wstring& 
   OffsetRect(&t, -t.left, -t.top);
   const int width = client.right - client.left, height = client.bottom - client.top;
   OffsetRect(&t, client.left + (width - t.right) / 2, client.top + (height - t.bottom) / 2 - 1);
-  DrawTextAuto(face, text, t, ReadingOrderFlags(DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS));
+  DrawTextAuto(face, text, t, ReadingOrderFlags(DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOCLIP));
   SetBkMode(face, OPAQUE);
   if (focusRect) DrawFocusAround(face, t);
 }
@@ -310,7 +310,7 @@ void TSkinMenuButton::PaintSkin(HDC dc, const RECT& rect) {
   text.right = text.left + s.cx;
   text.bottom = text.top + s.cy;
   SetBkMode(face, TRANSPARENT);
-  DrawTextAuto(face, caption, text, ReadingOrderFlags(DT_WORDBREAK));
+  DrawTextAuto(face, caption, text, ReadingOrderFlags(DT_WORDBREAK | DT_NOCLIP));
   SetBkMode(face, OPAQUE);
   // The arrow: a small triangle pointing down after the caption.
   const int x = text.left + 2 * spacing + s.cx, y = (k.cy - kMenuArrow.cy) / 2;
