@@ -33,6 +33,7 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const std::wstring& skinFile) : 
   RegisterControlSkinners();
   FSkinData = new TSkinData(this);
   FSkinData->SetName("SkinData1");
+  ChooseViewerSkinners(*this, *FSkinData);
   std::wstring problem;
   if (!skinFile.empty() && ReadSkinFile(skinFile, FSkinData->StoredStream(), problem)) {
     FSkinFile = skinFile;

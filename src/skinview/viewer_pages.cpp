@@ -94,6 +94,7 @@ const std::vector<TViewerPage>& ViewerPages() {
   static const std::vector<TViewerPage> pages = {
       {L"窗体", &FillFramePage},
       {L"面板与文本", &FillPanelsPage},
+      {L"按钮", &FillButtonsPage},
       {L"关于", &FillAboutPage},
   };
   return pages;
@@ -167,8 +168,8 @@ void FillAboutPage(TSkinViewForm& form, TTabSheet& page) {
   Text(form, page, 16, 14, 580, 36,
        L"Corvana 皮肤查看器：把一个皮肤用到引擎能换肤的每一种控件上，每类控件一页。命令行：corvana-skinview.exe [皮肤文件]");
   Text(form, page, 16, 60, 580, 36,
-       L"已换肤：窗体外框（标题栏、边框、标题按钮），对话框窗体、无边框窗体、消息框，面板、标签、编辑框、备注框。");
+       L"已换肤：窗体外框（标题栏、边框、标题按钮），对话框窗体、无边框窗体、消息框，面板、标签、编辑框、备注框，按钮、图形按钮、快捷按钮、菜单按钮。");
   Text(form, page, 16, 106, 580, 36,
-       L"尚未换肤（后续工作加入，届时各有一页）：按钮、滚动条、选项卡、复选框、单选框、分组框、组合框、列表框、进度条、滑块、状态栏、菜单。");
+       L"尚未换肤（后续工作加入，届时各有一页）：滚动条、选项卡、复选框、单选框、分组框、组合框、列表框、进度条、滑块、状态栏、菜单。");
   Text(form, page, 16, 152, 580, 36, L"键盘：F2 开关换肤，Ctrl+O 打开皮肤文件（*.skin）。");
 }

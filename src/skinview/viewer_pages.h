@@ -3,6 +3,7 @@
 
 #include <vector>
 
+class TSkinData;
 class TSkinViewForm;
 class TTabSheet;
 
@@ -17,4 +18,8 @@ const std::vector<TViewerPage>& ViewerPages();
 
 void FillFramePage(TSkinViewForm& form, TTabSheet& page);
 void FillPanelsPage(TSkinViewForm& form, TTabSheet& page);
+void FillButtonsPage(TSkinViewForm& form, TTabSheet& page);
+// Skinners the pages choose themselves (for controls no skin kind names), set on the skin
+// component once it exists.
+void ChooseViewerSkinners(TSkinViewForm& form, TSkinData& skin);
 void FillAboutPage(TSkinViewForm& form, TTabSheet& page);

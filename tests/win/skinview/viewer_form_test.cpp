@@ -9,7 +9,9 @@
 
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_manage.h"
+#include "skin/controls/skin_control.h"
 #include "skinview/viewer_form.h"
+#include "ui/buttons.h"
 #include "ui/skin_messages.h"
 #include "win/skinmodel/test_skin.h"
 #include "win/support/ui_test.h"
@@ -138,6 +140,35 @@ TEST_F(SkinViewTest, AStartSkinThatIsNotASkinFallsBackToTheBuiltInOne) {
   EXPECT_EQ(form->SkinData()->SkinName(), "Corvana Light");
   EXPECT_TRUE(Skinned());
   std::filesystem::remove(text);
+}
+
+TEST_F(SkinViewTest, TheButtonPageIsSkinnedWithTheMenuButtonAsOne) {
+  Start();
+  int page = -1;
+  for (int i = 0; i < form->Pages()->PageCount(); ++i)
+    if (form->Pages()->Pages(i)->Caption() == L"按钮") page = i;
+  ASSERT_GE(page, 0);
+  form->Pages()->SetActivePageIndex(page);
+  PumpMessages(kSettle);
+  TTabSheet* sheet = form->Pages()->Pages(page);
+  int buttons = 0, speeds = 0;
+  for (int i = 0; i < sheet->ControlCount(); ++i) {
+    TControl* c = sheet->Controls(i);
+    if (!dynamic_cast<TButton*>(c) && !dynamic_cast<TSpeedButton*>(c)) continue;
+    SCOPED_TRACE(c->Caption());
+    (dynamic_cast<TSpeedButton*>(c) ? speeds : buttons) += 1;
+    EXPECT_EQ(c->Perform(SKINMSG_QUERY), 1);
+  }
+  EXPECT_EQ(buttons, 15);
+  EXPECT_EQ(speeds, 4);
+  // The menu button is drawn by the menu-button skinner (it owns it).
+  TComponent* menuButton = form->FindComponent("ViewerMenuButton");
+  ASSERT_TRUE(menuButton);
+  bool menuSkinner = false;
+  for (int i = 0; i < menuButton->ComponentCount(); ++i)
+    menuSkinner = menuSkinner || menuButton->Components(i)->ClassName() == std::string("TSkinMenuButton");
+  EXPECT_TRUE(menuSkinner);
+  EXPECT_TRUE(errors.empty());
 }
 
 }  // namespace
