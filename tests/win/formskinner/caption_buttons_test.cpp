@@ -299,6 +299,30 @@ TEST_F(CaptionButtonsTest, ARightClickOnTheCaptionOpensTheSystemMenuBuiltFromThe
   EXPECT_EQ(Count(WM_CLOSE), 1);
 }
 
+TEST_F(CaptionButtonsTest, TheHintCountsWhileTheMouseRestsAndShowsOnlyWithItsOption) {
+  TWinSysButton& close = Button(kCloseIndex);
+  const LPARAM at = ScreenPoint(close);
+  SetCursorPos(static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at)));
+  Send(WM_NCMOUSEMOVE, HTCAPTION, at);
+  ASSERT_EQ(skinner->HotObject, &close);
+  data->SetOptions(0);
+  data->HintTime = 0;
+  const int ticks = Application()->HintPause * 2 / static_cast<int>(kHoverInterval) + 1;
+  for (int i = 0; i < ticks; ++i) skinner->HoverTick();
+  EXPECT_EQ(data->HintTime, ticks * static_cast<int>(kHoverInterval));
+  EXPECT_FALSE(data->HintShowing());
+  data->SetOptions(SetOf(xoCaptionButtonHint));
+  data->HintTime = 0;
+  for (int i = 0; i < ticks; ++i) skinner->HoverTick();
+  EXPECT_TRUE(data->HintShowing());
+  // Leaving the button ends the hint and its count.
+  SetCursorPos(0, 0);
+  skinner->HoverTick();
+  EXPECT_EQ(skinner->HotObject, nullptr);
+  EXPECT_FALSE(data->HintShowing());
+  EXPECT_EQ(data->HintTime, 0);
+}
+
 TEST_F(CaptionButtonsTest, AltSpaceOpensTheSkinnedSystemMenu) {
   gMenuWasOpen = false;
   const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndTheMenu);
