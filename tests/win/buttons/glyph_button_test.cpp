@@ -287,6 +287,57 @@ TEST_F(SpeedButtons, GlyphlessCaptionCentredAndGlyphFourWhenDown) {
   EXPECT_EQ(down.At(35, 18), SliceColour(2, 4));
 }
 
+TEST(UnskinnedButtons, DrawAndClickByThemselves) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(40, 40, 300, 200);
+  int clicks = 0;
+  auto* bit = new TBitBtn(form.get());
+  bit->SetBounds(10, 10, 120, 60);
+  bit->SetParent(form.get());
+  MakeStrip(*bit->Glyph(), 1);
+  bit->SetMargin(7);
+  bit->SetCaption(L"Go");
+  bit->OnClick = [&](TObject*) { ++clicks; };
+  auto* speed = new TSpeedButton(form.get());
+  speed->SetBounds(150, 10, 40, 30);
+  speed->SetParent(form.get());
+  speed->SetGroupIndex(4);
+  MakeStrip(*speed->Glyph(), 1);
+  form->Show();
+  PumpMessages();
+
+  // Owner-drawn: the platform's paint asks the button, which draws its glyph at the margin
+  // inside the one-pixel face edge.
+  TProbeDC probe(120, 60, RGB(255, 255, 255));
+  SendMessageW(bit->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(probe.Get()), 0);
+  EXPECT_EQ(probe.At(10, 28), kGlyphA);
+  EXPECT_EQ(probe.At(60, 5), GetSysColor(COLOR_BTNFACE));
+  SendMessageW(bit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(bit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  PumpMessages(20);
+  EXPECT_EQ(clicks, 1);
+  bit->SetEnabled(false);
+  SendMessageW(bit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(bit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  PumpMessages(20);
+  EXPECT_EQ(clicks, 1);
+
+  const auto corner = [&] {
+    TProbeDC p(40, 30, RGB(255, 255, 255));
+    speed->Perform(WM_PAINT, reinterpret_cast<WPARAM>(p.Get()), 0);
+    EXPECT_EQ(CountColour(p, RECT{0, 0, 40, 30}, kGlyphA), 10 * 8 - 1);  // the glyph, less its key pixel
+    return p.At(0, 0);
+  };
+  EXPECT_NE(corner(), GetSysColor(COLOR_BTNFACE));  // raised edge
+  speed->SetFlat(true);
+  EXPECT_EQ(corner(), GetSysColor(COLOR_BTNFACE));  // flat, not hovered: no edge
+  SendMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(155, 15));
+  SendMessageW(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(155, 15));
+  EXPECT_TRUE(speed->Down());
+  EXPECT_EQ(corner(), GetSysColor(COLOR_BTNSHADOW));  // down: sunken
+}
+
 int NonKeyPixels(TBitmap& b, const RECT& r) {
   int n = 0;
   for (int y = r.top; y < r.bottom; ++y)
