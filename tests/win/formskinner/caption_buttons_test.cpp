@@ -34,7 +34,9 @@ TTestSkin CaptionSkin() {
            button("ButtonMin", kMin, caMinimize, 1, 70, "") +
            button("ButtonHelp", kMin, caHelp, 0, 30, "Visibility=10\r\nVisibility1=10\r\n") +
            button("ButtonNever", kMin, 42, 0, 60, "Visibility1=300\r\n") +
-           button("ButtonApp", kApp, 42, 0, 90, "Visibility=1500\r\n"));
+           button("ButtonApp", kApp, 42, 0, 90, "Visibility=1500\r\n") +
+           // The system-menu icon: no picture of its own, so the window's icon stands in.
+           "[ButtonIcon]\r\nAction=3\r\nAlign=0\r\nXcoord=4\r\nYcoord=6\r\n");
   return skin;
 }
 
@@ -74,7 +76,7 @@ protected:
     skinner = dynamic_cast<TWinSkinForm*>(manager->FormSkinnerOf(form->Handle()));
     ASSERT_NE(skinner, nullptr);
     // Ours and the three MDI child buttons the skin appends.
-    ASSERT_EQ(skinner->CaptionButtons.size(), 9u);
+    ASSERT_EQ(skinner->CaptionButtons.size(), 10u);
     Repaint();
   }
   void TearDown() override {
@@ -84,7 +86,8 @@ protected:
   }
   void Repaint() { SendMessageW(form->Handle(), SKINMSG_PAINTFRAME, 0, 0); }
   TWinSysButton& Button(size_t i) {
-    static const char* const names[] = {"BUTTONCLOSE", "BUTTONMAX", "BUTTONMIN", "BUTTONHELP", "BUTTONNEVER", "BUTTONAPP"};
+    static const char* const names[] = {"BUTTONCLOSE", "BUTTONMAX", "BUTTONMIN", "BUTTONHELP",
+                                        "BUTTONNEVER", "BUTTONAPP", "BUTTONICON"};
     for (const auto& b : skinner->CaptionButtons) {
       if (b->SkinButton->Name == names[i]) return *b;
     }
@@ -131,7 +134,7 @@ protected:
   std::shared_ptr<LRESULT> appAnswer;
 };
 
-enum { kCloseIndex, kMaxIndex, kMinIndex, kHelpIndex, kNeverIndex, kAppIndex };
+enum { kCloseIndex, kMaxIndex, kMinIndex, kHelpIndex, kNeverIndex, kAppIndex, kIconIndex };
 
 TEST_F(CaptionButtonsTest, VisibleButtonsSitByTheirAlignmentAndLeaveTheTitleRoom) {
   EXPECT_TRUE(Button(kCloseIndex).Visible);
@@ -331,6 +334,22 @@ TEST_F(CaptionButtonsTest, AltSpaceOpensTheSkinnedSystemMenu) {
   EXPECT_TRUE(gMenuWasOpen);
   ASSERT_TRUE(skinner->SystemPopup);
   EXPECT_EQ(skinner->SystemPopup->Tag(), 33333);
+}
+
+TEST_F(CaptionButtonsTest, TheIconOpensTheSystemMenuAndADoubleClickOnItCloses) {
+  TWinSysButton& icon = Button(kIconIndex);
+  ASSERT_TRUE(icon.Visible);
+  EXPECT_EQ(icon.SkinButton->Frame, 1);
+  EXPECT_EQ(icon.Bounds.right - icon.Bounds.left, skinner->IconBitmap().Width());
+  gMenuWasOpen = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndTheMenu);
+  Send(WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(icon));
+  Send(WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(icon));
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(gMenuWasOpen);
+  Send(WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(icon));
+  PumpMessages(20);
+  EXPECT_EQ(Count(WM_SYSCOMMAND, SC_CLOSE), 1);
 }
 
 TEST_F(CaptionButtonsTest, ADoubleClickOnTheCaptionMaximizesAndAgainRestores) {
