@@ -1,6 +1,6 @@
 // Discovery of the real main window, read from the program's resources with its stored skin:
-// every control's skinner as the built-in rows choose it; skinners that are not built yet are
-// chosen and nothing is attached in their place.
+// every control's skinner as the built-in rows choose it; the push buttons' skinner is built and
+// attached, skinners that are not built yet are chosen and nothing is attached in their place.
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
@@ -40,7 +40,7 @@ TEST(MainWindowDiscovery, EachControlGetsItsSkinnerKind) {
       ASSERT_TRUE(record);
       EXPECT_EQ(record->Decision.Skinner, skinner);
       EXPECT_EQ(record->Source, TDecisionSource::BuiltIn);
-      // Nothing of these is built yet: chosen, and no skinner stands in for it.
+      // Built where a skinner exists; otherwise chosen, and no skinner stands in for it.
       const bool buildable = !record->Decision.Skinner.empty() && FindSkinnerKind(record->Decision.Skinner) &&
                              (record->Decision.Attach == TAttachMode::Control || FindSkinnerAttach(record->Decision.Attach));
       EXPECT_EQ(record->Built, buildable);
@@ -54,9 +54,13 @@ TEST(MainWindowDiscovery, EachControlGetsItsSkinnerKind) {
     // The hidden version field has a border, so even the bordered-edit kind would take it.
     EXPECT_TRUE(TControlDiscovery::FactsOf(form->Edit_Ver).HasBorder);
     EXPECT_EQ(discovery.Records().size(), std::size(expected));
-    if (host.List.empty()) {
-      EXPECT_EQ(SendMessageW(form->Button1->Handle(), SKINMSG_QUERY, 0, 0), 0);
+    // The push buttons are drawn by their skinner now.
+    for (TControl* button : {static_cast<TControl*>(form->Button_TCPUDP), static_cast<TControl*>(form->Button2),
+                             static_cast<TControl*>(form->Button1)}) {
+      EXPECT_TRUE(discovery.RecordOf(button)->Built);
+      EXPECT_EQ(button->Perform(SKINMSG_QUERY), 1);
     }
+    EXPECT_EQ(SendMessageW(form->Button1->Handle(), SKINMSG_QUERY, 0, 0), 1);
   }
   FreeSkinManager();
 }
