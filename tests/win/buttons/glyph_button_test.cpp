@@ -5,6 +5,7 @@
 #include "skin/form/control_skinners.h"
 #include "skin/form/discovery.h"
 #include "ui/buttons.h"
+#include "ui/menus.h"
 #include "ui/reader.h"
 #include "ui/skin_messages.h"
 #include "win/buttons/button_test.h"
@@ -336,6 +337,40 @@ TEST(UnskinnedButtons, DrawAndClickByThemselves) {
   SendMessageW(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(155, 15));
   EXPECT_TRUE(speed->Down());
   EXPECT_EQ(corner(), GetSysColor(COLOR_BTNSHADOW));  // down: sunken
+}
+
+TEST(PopupMenus, PopUpForAnExplicitOwnerWindow) {
+  TestApplication();
+  TOwned<TForm> menuOwner(new TForm(nullptr));
+  TOwned<TForm> window(new TForm(nullptr));
+  window->SetBounds(50, 50, 200, 150);
+  window->Show();
+  // The menu's owner form is the active one: the explicit window must still be the one asked.
+  menuOwner->SetBounds(300, 50, 200, 150);
+  menuOwner->Show();
+  SetForegroundWindow(menuOwner->Handle());
+  PumpMessages();
+  auto* menu = new TPopupMenu(menuOwner.get());
+  auto* item = new TMenuItem(menu);
+  item->SetCaption(L"一项");
+  menu->Items()->Add(item);
+  int popups = 0;
+  menu->OnPopup = [&](TObject*) { ++popups; };
+  // The window that owns the popped-up menu gets its messages.
+  static int initsSeen;
+  initsSeen = 0;
+  TWndMethod saved = window->WindowProc;
+  window->WindowProc = [&saved](TMessage& m) {
+    if (m.Msg == WM_INITMENUPOPUP) ++initsSeen;
+    saved(m);
+  };
+  // The menu's own loop runs until it is ended from a timer.
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  menu->Popup(80, 80, window->Handle());
+  KillTimer(nullptr, timer);
+  window->WindowProc = saved;
+  EXPECT_EQ(popups, 1);
+  EXPECT_EQ(initsSeen, 1);
 }
 
 int NonKeyPixels(TBitmap& b, const RECT& r) {
