@@ -172,6 +172,31 @@ TEST_F(GlyphButtons, BitButtonGlyphFollowsTheFrame) {
   EXPECT_GT(CountColour(probe, RECT{7, 26, 18, 35}, GetSysColor(COLOR_BTNSHADOW)), 40);
 }
 
+TEST_F(GlyphButtons, PictureVariantDrawsTheWholePictureWithoutTheDefaultLook) {
+  TBitBtn* b = AddBitBtn(3);
+  b->SetDefault(true);
+  auto* skinner = static_cast<TSkinBitButton*>(b->Components(0));
+  // Set by name, as discovery sets it for the picture kinds.
+  const TPropInfo* prop = FindPropInfo(skinner, "ImagePropName");
+  ASSERT_TRUE(prop);
+  prop->SetValueText(*skinner, "Glyph");
+  EXPECT_EQ(skinner->ImagePropName, "Glyph");
+  TProbeDC probe(120, 60, RGB(255, 255, 255));
+  Paint(b->Handle(), probe);
+  EXPECT_EQ(FrameAt(probe, 3, 4), kButtonNormal);
+  // Not cut into glyphs: all three parts of the strip side by side from the margin.
+  EXPECT_EQ(probe.At(9, 28), kGlyphA);
+  EXPECT_EQ(probe.At(19, 28), kGlyphB);
+  EXPECT_EQ(probe.At(29, 28), kGlyphC);
+
+  skinner->ImagePropName.clear();
+  TProbeDC strip(120, 60, RGB(255, 255, 255));
+  Paint(b->Handle(), strip);
+  EXPECT_EQ(FrameAt(strip, 3, 4), kButtonFocused);
+  EXPECT_EQ(strip.At(9, 28), kGlyphA);
+  EXPECT_EQ(CountColour(strip, RECT{0, 0, 120, 60}, kGlyphB), 0);
+}
+
 class SpeedButtons : public GlyphButtons {
 protected:
   TSpeedButton* AddSpeed(int left, int group) {
