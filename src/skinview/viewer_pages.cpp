@@ -88,6 +88,20 @@ void ShowBorderlessForm(TSkinViewForm& viewer) {
   bare->ShowModal();
 }
 
+// A sizeable form with only some of the caption buttons, for the skin's visibility rules.
+void ShowIconsForm(TSkinViewForm& viewer, const wchar_t* title, std::uint32_t icons, const wchar_t* text) {
+  TOwned<TForm> sample = SampleForm(viewer, title, TFormBorderStyle::bsSizeable, 360, 140);
+  sample->SetBorderIcons(icons);
+  auto* label = new TLabel(sample.get());
+  label->SetParent(sample.get());
+  label->SetBounds(16, 16, 328, 60);
+  label->SetAutoSize(false);
+  label->SetWordWrap(true);
+  label->SetCaption(text);
+  CloseButton(*sample, 264, 100);
+  sample->ShowModal();
+}
+
 }  // namespace
 
 const std::vector<TViewerPage>& ViewerPages() {
@@ -102,7 +116,7 @@ const std::vector<TViewerPage>& ViewerPages() {
 
 void FillFramePage(TSkinViewForm& form, TTabSheet& page) {
   Text(form, page, 16, 14, 580, 36,
-       L"这个窗口的外框和标题栏由皮肤画出（标题按钮随后加入）。关闭换肤可与系统外框对比；打开另一个皮肤文件可立即看到它的样子。");
+       L"这个窗口的外框、标题栏和标题按钮由皮肤画出；在标题栏上右击或按 Alt+空格打开系统菜单。关闭换肤可与系统外框对比；打开另一个皮肤文件可立即看到它的样子。");
   form.ToggleButton = Action(form, page, 16, 56, 150, L"关闭换肤(F2)", [&form](TObject*) { form.ToggleSkinning(); });
   Action(form, page, 176, 56, 150, L"打开皮肤…(Ctrl+O)", [&form](TObject*) { form.ChooseSkinFile(); });
 
@@ -116,6 +130,19 @@ void FillFramePage(TSkinViewForm& form, TTabSheet& page) {
                 MB_OK | MB_ICONINFORMATION);
   });
   Text(form, page, 176, 199, 420, 18, L"系统的消息框。");
+
+  Text(form, page, 16, 236, 580, 18, L"标题按钮随窗体的边框图标而变：");
+  Action(form, page, 16, 258, 150, L"只有系统菜单…", [&form](TObject*) {
+    ShowIconsForm(form, L"只有系统菜单", biSystemMenu, L"只有系统菜单（biSystemMenu）：只有关闭按钮，没有最小化和最大化。");
+  });
+  Action(form, page, 176, 258, 150, L"带帮助按钮…", [&form](TObject*) {
+    ShowIconsForm(form, L"带帮助按钮", biSystemMenu | biHelp,
+                  L"系统菜单加帮助（biHelp），没有最小化和最大化：标题栏上有帮助按钮。");
+  });
+  Action(form, page, 336, 258, 150, L"只有最小化…", [&form](TObject*) {
+    ShowIconsForm(form, L"只有最小化", biSystemMenu | biMinimize,
+                  L"系统菜单加最小化（biMinimize）：最大化按钮不可用或不显示，由皮肤决定。");
+  });
 }
 
 void FillPanelsPage(TSkinViewForm& form, TTabSheet& page) {
