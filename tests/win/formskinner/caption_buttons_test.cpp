@@ -5,6 +5,7 @@
 
 #include "skin/form/form_skinner.h"
 #include "skin/model/skin_manage.h"
+#include "ui/platform.h"
 #include "ui/skin_messages.h"
 #include "win/skinmodel/test_skin.h"
 #include "win/support/ui_test.h"
@@ -324,6 +325,45 @@ TEST_F(CaptionButtonsTest, TheHintCountsWhileTheMouseRestsAndShowsOnlyWithItsOpt
   EXPECT_EQ(skinner->HotObject, nullptr);
   EXPECT_FALSE(data->HintShowing());
   EXPECT_EQ(data->HintTime, 0);
+}
+
+TEST_F(CaptionButtonsTest, AChosenSystemMenuItemRunsItsCommand) {
+  skinner->BuildSystemPopup();
+  ASSERT_TRUE(skinner->SystemPopup);
+  TMenuItem* items = skinner->SystemPopup->Items();
+  for (int i = 0; i < items->Count(); ++i) {
+    if ((items->Items(i)->Tag() & 0xFFF0) == SC_MAXIMIZE) items->Items(i)->Click();
+  }
+  PumpMessages(30);
+  EXPECT_EQ(Count(WM_SYSCOMMAND, SC_MAXIMIZE), 1);
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+  // Maximized, the menu offers restore and no longer maximize, size or move.
+  skinner->BuildSystemPopup();
+  items = skinner->SystemPopup->Items();
+  for (int i = 0; i < items->Count(); ++i) {
+    const int command = items->Items(i)->Tag() & 0xFFF0;
+    if (command == SC_RESTORE) EXPECT_TRUE(items->Items(i)->Enabled());
+    if (command == SC_MAXIMIZE || command == SC_SIZE || command == SC_MOVE) EXPECT_FALSE(items->Items(i)->Enabled());
+  }
+}
+
+TEST_F(CaptionButtonsTest, OnNt4TheSystemMenuIsTheFixedOne) {
+  SetPlatformVersion(TPlatformVersion{true, 4, 0});
+  skinner->BuildSystemPopup();
+  ResetPlatformVersion();
+  ASSERT_TRUE(skinner->SystemPopup);
+  TMenuItem* items = skinner->SystemPopup->Items();
+  ASSERT_EQ(items->Count(), 5);  // the window has both boxes
+  const wchar_t* captions[] = {L" Restore ", L" Maximize ", L" Minimize ", L"-", L" Close "};
+  const int tags[] = {0, 1, 2, 100, 3};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(items->Items(i)->Caption(), captions[i]);
+    EXPECT_EQ(items->Items(i)->Tag(), tags[i]);
+  }
+  EXPECT_EQ(ShortCutToText(items->Items(4)->ShortCut()), L"Alt+F4");
+  items->Items(4)->Click();
+  PumpMessages(20);
+  EXPECT_EQ(Count(WM_CLOSE), 1);
 }
 
 TEST_F(CaptionButtonsTest, AltSpaceOpensTheSkinnedSystemMenu) {
