@@ -146,3 +146,34 @@ TScrollRect ScrolledControlCorner(const TScrollRect& vertBar, const TScrollRect&
 TScrollRect BareWindowCorner(const TScrollRect& vertBar, const TScrollRect& horzBar) {
   return {vertBar.Left, horzBar.Top, vertBar.Right + kControlEdge, horzBar.Bottom + kControlEdge};
 }
+
+namespace {
+constexpr int kLeftArrowFrame = 1, kRightArrowFrame = 5, kUpArrowFrame = 9, kDownArrowFrame = 13;
+constexpr int kHorzGripFrame = 17, kVertGripFrame = 20;
+constexpr int kPressedStep = 1, kHotArrowStep = 3, kHotGripStep = 2;
+constexpr int kTrackEnabledFrame = 1, kTrackDisabledFrame = 3;
+constexpr int kThumbNormalFrame = 1, kThumbPressedFrame = 2, kThumbHotFrame = 3;
+}  // namespace
+
+int ArrowFrame(bool vertical, TScrollPart arrow, int hotPart, bool pressed) {
+  const bool second = arrow == spSecondArrow;
+  const int frame =
+      vertical ? (second ? kDownArrowFrame : kUpArrowFrame) : (second ? kRightArrowFrame : kLeftArrowFrame);
+  if (hotPart != arrow) return frame;
+  return frame + (pressed ? kPressedStep : kHotArrowStep);
+}
+
+int TrackFrame(bool enabled) {
+  return enabled ? kTrackEnabledFrame : kTrackDisabledFrame;
+}
+
+int ThumbFrame(int hotPart, bool pressed) {
+  if (hotPart != spThumb) return kThumbNormalFrame;
+  return pressed ? kThumbPressedFrame : kThumbHotFrame;
+}
+
+int GripFrame(bool vertical, int hotPart, bool pressed) {
+  const int frame = vertical ? kVertGripFrame : kHorzGripFrame;
+  if (hotPart != spThumb) return frame;
+  return frame + (pressed ? kPressedStep : kHotGripStep);
+}

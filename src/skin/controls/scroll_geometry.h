@@ -1,6 +1,7 @@
 // The geometry of a skinned scroll bar as pure functions: parts' rectangles, hit parts, the
 // thumb of a stand-alone scroll-bar control, thumb dragging and the drop-down list's own thumb
-// tracking. Plain integers only, so the rules are tested natively.
+// tracking, and which skin frame each piece shows. Plain integers only, so the rules are tested
+// natively.
 #pragma once
 
 #include <optional>
@@ -87,3 +88,11 @@ int ListThumbDragPosition(const TListThumbDrag& drag, int cursorDelta);
 TScrollRect ScrolledControlCorner(const TScrollRect& vertBar, const TScrollRect& horzBar);
 // ...and for a bare window, reaching 2 pixels further right and down.
 TScrollRect BareWindowCorner(const TScrollRect& vertBar, const TScrollRect& horzBar);
+
+// Frames of the skin's pictures for a bar whose part hotPart is under the mouse (or being
+// operated) and, with pressed, held: the 23-frame arrow and grip strip, the 4-frame track and
+// the thumb.
+int ArrowFrame(bool vertical, TScrollPart arrow, int hotPart, bool pressed);
+int TrackFrame(bool enabled);
+int ThumbFrame(int hotPart, bool pressed);
+int GripFrame(bool vertical, int hotPart, bool pressed);

@@ -300,4 +300,33 @@ TEST(ScrollCorner, TheSquareBetweenTheBars) {
   EXPECT_EQ(ScrolledControlCorner(leftVert, shiftedHorz), (TScrollRect{2, 202, 19, 219}));
 }
 
+TEST(ScrollFrames, ArrowsLightOnlyWhenTheirPartIsHotOrHeld) {
+  EXPECT_EQ(ArrowFrame(false, spFirstArrow, spNone, false), 1);
+  EXPECT_EQ(ArrowFrame(false, spSecondArrow, spNone, false), 5);
+  EXPECT_EQ(ArrowFrame(true, spFirstArrow, spNone, false), 9);
+  EXPECT_EQ(ArrowFrame(true, spSecondArrow, spNone, false), 13);
+  EXPECT_EQ(ArrowFrame(true, spFirstArrow, spFirstArrow, false), 12);
+  EXPECT_EQ(ArrowFrame(true, spFirstArrow, spFirstArrow, true), 10);
+  EXPECT_EQ(ArrowFrame(false, spSecondArrow, spSecondArrow, true), 6);
+  EXPECT_EQ(ArrowFrame(false, spSecondArrow, spSecondArrow, false), 8);
+  // The other arrow, the thumb or a page area being held leaves an arrow normal.
+  EXPECT_EQ(ArrowFrame(true, spSecondArrow, spFirstArrow, true), 13);
+  EXPECT_EQ(ArrowFrame(true, spFirstArrow, spThumb, true), 9);
+}
+
+TEST(ScrollFrames, TrackThumbAndGrip) {
+  EXPECT_EQ(TrackFrame(true), 1);
+  EXPECT_EQ(TrackFrame(false), 3);
+  EXPECT_EQ(ThumbFrame(spNone, false), 1);
+  EXPECT_EQ(ThumbFrame(spPageAfter, true), 1);
+  EXPECT_EQ(ThumbFrame(spThumb, true), 2);
+  EXPECT_EQ(ThumbFrame(spThumb, false), 3);
+  EXPECT_EQ(GripFrame(false, spNone, false), 17);
+  EXPECT_EQ(GripFrame(false, spThumb, true), 18);
+  EXPECT_EQ(GripFrame(false, spThumb, false), 19);
+  EXPECT_EQ(GripFrame(true, spFirstArrow, true), 20);
+  EXPECT_EQ(GripFrame(true, spThumb, true), 21);
+  EXPECT_EQ(GripFrame(true, spThumb, false), 22);
+}
+
 }  // namespace
