@@ -11,14 +11,19 @@
 #include "ui/application.h"
 #include "ui/buttons.h"
 #include "ui/collection.h"
+#include "ui/combobox.h"
+#include "ui/comctrls_range.h"
 #include "ui/control.h"
+#include "ui/datetimepicker.h"
 #include "ui/dialogs.h"
 #include "ui/extctrls.h"
 #include "ui/form.h"
 #include "ui/hintwindow.h"
 #include "ui/imagelist.h"
+#include "ui/listbox.h"
 #include "ui/menus.h"
 #include "ui/pagecontrol.h"
+#include "ui/scrollbar.h"
 #include "ui/statusbar.h"
 #include "ui/stdctrls.h"
 #include "ui/strings.h"
@@ -32,7 +37,9 @@ void RegisterFrameworkClasses() {
           &TTimer::StaticClassInfo(), &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
           &TStatusBar::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TImageList::StaticClassInfo(),
           &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(), &TMenuItem::StaticClassInfo(),
-          &THintWindow::StaticClassInfo()})
+          &THintWindow::StaticClassInfo(), &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(),
+          &TProgressBar::StaticClassInfo(), &TTrackBar::StaticClassInfo(), &TUpDown::StaticClassInfo(),
+          &TDateTimePicker::StaticClassInfo(), &TScrollBar::StaticClassInfo()})
       RegisterComponentClass(*info);
     return true;
   }();

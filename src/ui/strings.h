@@ -21,7 +21,8 @@ public:
   virtual void Clear() = 0;
 
   std::wstring operator[](int index) const { return Get(index); }
-  int Add(const std::wstring& text);
+  // A sorted list puts the text where it belongs and answers that index.
+  virtual int Add(const std::wstring& text);
   int AddObject(const std::wstring& text, TObject* object);
   void AddStrings(const TStrings& other);
   // Adds lines after the last one; a list kept by a window does it in one edit.
