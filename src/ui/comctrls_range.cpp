@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "ui/skin_messages.h"
-
 namespace {
 
 // Where the platform puts a position outside the range (either way round for an up-down).
@@ -388,13 +386,11 @@ void TUpDown::PlaceBesideAssociate() {
 
 void TUpDown::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case CN_NOTIFY: {
-      if (!IsNotifyHeaderPointer(message.LParam)) return;
-      // The associate may have a new window since: the text goes to that one.
-      if (reinterpret_cast<const NMHDR*>(message.LParam)->code == static_cast<UINT>(UDN_DELTAPOS)) BindAssociate();
-      message.Result = 0;
-      return;
-    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The associate may have a new window since: the arrows read and write that one.
+      BindAssociate();
+      break;
     case CN_HSCROLL:
     case CN_VSCROLL: {
       const int position = Position();

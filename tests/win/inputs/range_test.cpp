@@ -154,6 +154,12 @@ TEST_F(RangeTest, UpDownShowsItsPositionInTheAssociateAndStepsByItsArrows) {
   press(false);
   EXPECT_EQ(arrows->Position(), 3);
 
+  // The associate made anew still shows the position the arrows give.
+  edit->SetBorderStyle(TBorderStyle::bsNone);
+  press(true);
+  EXPECT_EQ(arrows->Position(), 4);
+  EXPECT_EQ(edit->Text(), L"4");
+
   arrows->SetPosition(-3);
   EXPECT_EQ(arrows->Position(), 0);
   edit->Free();  // the associate goes: the arrows forget it
