@@ -50,11 +50,15 @@ int TScrollBar::MaxPosition() const {
 }
 
 void TScrollBar::SetPosition(int value) {
+  MoveTo(value, false);
+}
+
+void TScrollBar::MoveTo(int value, bool notify) {
   value = std::clamp(value, FMin, MaxPosition());
   if (value == FPosition) return;
   FPosition = value;
   if (HandleAllocated()) SetScrollPos(Handle(), SB_CTL, value, TRUE);
-  if (OnChange) OnChange(this);
+  if (notify && OnChange) OnChange(this);
 }
 
 void TScrollBar::SetMin(int value) {
@@ -120,7 +124,7 @@ void TScrollBar::Scroll(WORD request) {
       break;
   }
   if (OnScroll) OnScroll(this, code, position);
-  SetPosition(position);
+  MoveTo(position, true);
 }
 
 void TScrollBar::WndProc(TMessage& message) {

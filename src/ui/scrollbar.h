@@ -45,6 +45,7 @@ public:
   void SetLargeChange(int value) { FLargeChange = value; }
   // The highest position the bar can take.
   int MaxPosition() const;
+  // The user moved the bar: once per new position (the program's own moves raise nothing).
   TNotifyEvent OnChange;
   TScrollEvent OnScroll;
 
@@ -55,6 +56,7 @@ protected:
 
 private:
   void UpdateScrollInfo();
+  void MoveTo(int value, bool notify);
   void Scroll(WORD request);
   TScrollBarKind FKind = TScrollBarKind::sbHorizontal;
   int FMin = 0;

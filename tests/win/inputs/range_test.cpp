@@ -181,6 +181,17 @@ TEST_F(RangeTest, ScrollBarMovesByReflectedRequestsWithinMaxLessPage) {
   auto request = [&](WORD code) {
     SendMessageW(form->Handle(), WM_HSCROLL, code, reinterpret_cast<LPARAM>(bar->Handle()));
   };
+  // A press on the right arrow: the platform tracks it until the release and reports a step.
+  const LPARAM arrow = MAKELPARAM(bar->Width() - 4, bar->Height() / 2);
+  PostMessageW(bar->Handle(), WM_LBUTTONUP, 0, arrow);
+  SendMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, arrow);
+  PumpMessages();
+  EXPECT_EQ(bar->Position(), 3);
+  EXPECT_EQ(changes, 1);
+  bar->SetPosition(0);
+  EXPECT_EQ(changes, 1);  // the program's move is no change of the user's
+  changes = 0;
+  codes.clear();
   request(SB_LINEDOWN);
   EXPECT_EQ(bar->Position(), 3);
   EXPECT_EQ(GetScrollPos(bar->Handle(), SB_CTL), 3);
