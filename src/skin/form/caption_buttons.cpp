@@ -111,21 +111,29 @@ TCaptionContext TWinSkinForm::CaptionContext() const {
   return c;
 }
 
-bool TWinSkinForm::ButtonVisible(size_t index) {
-  if (index >= CaptionButtons.size()) return false;
-  TWinSysButton& b = *CaptionButtons[index];
+namespace {
+
+bool SetVisibility(TWinSysButton& b, const TCaptionContext& context) {
   const TCaptionVisibility v =
-      CaptionButtonVisibility(b.SkinButton->Visibility, b.SkinButton->Visibility1, b.SkinButton->Action, CaptionContext());
+      CaptionButtonVisibility(b.SkinButton->Visibility, b.SkinButton->Visibility1, b.SkinButton->Action, context);
   b.Visible = v.Visible;
   b.Enabled = v.Enabled;
   return b.Visible;
 }
 
+}  // namespace
+
+bool TWinSkinForm::ButtonVisible(size_t index) {
+  return index < CaptionButtons.size() && SetVisibility(*CaptionButtons[index], CaptionContext());
+}
+
 void TWinSkinForm::UpdateCaptionButtons() {
   RightButtonsReserve = 0;
-  for (size_t i = 0; i < CaptionButtons.size(); ++i) {
-    const TWinSysButton& b = *CaptionButtons[i];
-    if (ButtonVisible(i) && b.SkinButton->Align == 1 && !b.SkinButton->Image.Empty())
+  // Read once per paint: the window's state does not change between the buttons.
+  const TCaptionContext context = CaptionContext();
+  for (const auto& button : CaptionButtons) {
+    const TWinSysButton& b = *button;
+    if (SetVisibility(*button, context) && b.SkinButton->Align == 1 && !b.SkinButton->Image.Empty())
       RightButtonsReserve = std::max(RightButtonsReserve, b.SkinButton->Xcoord);
   }
 }
@@ -169,10 +177,7 @@ void TWinSkinForm::DrawAppIcon(HDC dc, const RECT& bounds) {
   HWND main = Application() && Application()->MainForm() && Application()->MainForm()->HandleAllocated()
                   ? Application()->MainForm()->Handle()
                   : Handle;
-  auto icon = reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_BIG, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(main, GCLP_HICONSM));
-  if (icon) {
+  if (const HICON icon = SmallIconOf(main)) {
     const int y = TitleTextRect.top + (TitleTextRect.bottom - TitleTextRect.top) / 2 - IconSize / 2;
     DrawIconEx(dc, 8, y, icon, IconSize, IconSize, 0, nullptr, DI_NORMAL);
   } else {

@@ -144,6 +144,13 @@ void TWinSkinForm::DrawTitleText(TCanvas& canvas, const RECT& title) {
   SetBkMode(dc, oldMode);
 }
 
+HICON SmallIconOf(HWND window) {
+  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+  return icon;
+}
+
 void TWinSkinForm::MakeIconBitmap() {
   const int size = GetSystemMetrics(SM_CXSMICON);
   IconSize = size;
@@ -155,8 +162,6 @@ void TWinSkinForm::MakeIconBitmap() {
     RECT all{0, 0, FIconBitmap.Width(), FIconBitmap.Height()};
     FillRect(dc, &all, key.Get());
   }
-  auto icon = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(Handle, GCLP_HICONSM));
-  if (icon) DrawIconEx(dc, 0, 0, icon, FIconBitmap.Width(), FIconBitmap.Height(), 0, nullptr, DI_NORMAL);
+  if (const HICON icon = SmallIconOf(Handle))
+    DrawIconEx(dc, 0, 0, icon, FIconBitmap.Width(), FIconBitmap.Height(), 0, nullptr, DI_NORMAL);
 }

@@ -212,3 +212,6 @@ private:
 // The outline of a picture's non-key pixels (key 0xFF00FF, a tolerance of 1 per channel) as a
 // region moved by (x, y); null for an empty picture.
 HRGN BitmapToRegion(TBitmap& bitmap, int x, int y);
+
+// A window's small icon, else its big one, else its class's small icon; null without any.
+HICON SmallIconOf(HWND window);

@@ -249,7 +249,9 @@ TEST_F(CaptionButtonsTest, TheApplicationShowsItsOwnButtonAndGetsItsAction) {
   PumpMessages(20);
   ASSERT_EQ(Count(SKINMSG_BUTTONACTION), 1);
   for (const TMessage& m : *seen) {
-    if (m.Msg == SKINMSG_BUTTONACTION) EXPECT_EQ(m.WParam, 42u);
+    if (m.Msg == SKINMSG_BUTTONACTION) {
+      EXPECT_EQ(m.WParam, 42u);
+    }
   }
 }
 
@@ -342,8 +344,12 @@ TEST_F(CaptionButtonsTest, AChosenSystemMenuItemRunsItsCommand) {
   items = skinner->SystemPopup->Items();
   for (int i = 0; i < items->Count(); ++i) {
     const int command = items->Items(i)->Tag() & 0xFFF0;
-    if (command == SC_RESTORE) EXPECT_TRUE(items->Items(i)->Enabled());
-    if (command == SC_MAXIMIZE || command == SC_SIZE || command == SC_MOVE) EXPECT_FALSE(items->Items(i)->Enabled());
+    if (command == SC_RESTORE) {
+      EXPECT_TRUE(items->Items(i)->Enabled());
+    }
+    if (command == SC_MAXIMIZE || command == SC_SIZE || command == SC_MOVE) {
+      EXPECT_FALSE(items->Items(i)->Enabled());
+    }
   }
 }
 
