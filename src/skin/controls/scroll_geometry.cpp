@@ -10,7 +10,6 @@ namespace {
 constexpr int kThicknessTolerance = 2;
 // A grip needs at least a pixel of thumb on each side.
 constexpr int kGripMargin = 2;
-constexpr int kControlEdge = 2;
 
 // The platform's multiply-divide: rounded half away from zero.
 std::int64_t MulDivRounded(std::int64_t a, std::int64_t b, std::int64_t c) {
@@ -138,13 +137,8 @@ int ListThumbDragPosition(const TListThumbDrag& drag, int cursorDelta) {
   return static_cast<int>(std::max(pos, min));
 }
 
-TScrollRect ScrolledControlCorner(const TScrollRect& vertBar, const TScrollRect& horzBar) {
-  return {vertBar.Left + kControlEdge, horzBar.Top + kControlEdge, vertBar.Right + kControlEdge,
-          horzBar.Bottom + kControlEdge};
-}
-
-TScrollRect BareWindowCorner(const TScrollRect& vertBar, const TScrollRect& horzBar) {
-  return {vertBar.Left, horzBar.Top, vertBar.Right + kControlEdge, horzBar.Bottom + kControlEdge};
+TScrollRect CornerBetween(const TScrollRect& vertBar, const TScrollRect& horzBar, int clientLeft, int clientTop) {
+  return {vertBar.Left + clientLeft, horzBar.Top + clientTop, vertBar.Right + clientLeft, horzBar.Bottom + clientTop};
 }
 
 namespace {

@@ -83,11 +83,10 @@ std::optional<TListThumbDrag> BeginListThumbDrag(int p, int thumbStart, int thum
 // The list position for the cursor moved by cursorDelta along the bar since the press.
 int ListThumbDragPosition(const TListThumbDrag& drag, int cursorDelta);
 
-// The square between a vertical and a horizontal bar, from the bars' rectangles in the
-// client: for a framework control, shifted by its 2-pixel client edge into window coordinates...
-TScrollRect ScrolledControlCorner(const TScrollRect& vertBar, const TScrollRect& horzBar);
-// ...and for a bare window, reaching 2 pixels further right and down.
-TScrollRect BareWindowCorner(const TScrollRect& vertBar, const TScrollRect& horzBar);
+// The square between a vertical and a horizontal bar, from the bars' rectangles in client
+// coordinates, moved by the client's offset inside the window into window coordinates (a
+// bordered control's client edge; nothing for a window without one).
+TScrollRect CornerBetween(const TScrollRect& vertBar, const TScrollRect& horzBar, int clientLeft, int clientTop);
 
 // Frames of the skin's pictures for a bar whose part hotPart is under the mouse (or being
 // operated) and, with pressed, held: the 23-frame arrow and grip strip, the 4-frame track and

@@ -24,6 +24,8 @@ public:
   virtual bool AddControlSkinner(TSkinControl* skinner) = 0;
   // Unlists the skinner without freeing it (the last entry of it only).
   virtual void RemoveControlSkinner(TSkinControl* skinner) = 0;
+  // The skinned window, which takes the requests of its control skinners (null: none).
+  virtual HWND HostWindow() const { return nullptr; }
 };
 
 // MouseState bits.

@@ -293,11 +293,12 @@ TEST(ScrollRoundTrip, AnArrowLongThumbDraggedToAPixelIsDrawnThere) {
 
 TEST(ScrollCorner, TheSquareBetweenTheBars) {
   const TScrollRect vert{300, 0, 317, 200}, horz{0, 200, 300, 217};
-  EXPECT_EQ(ScrolledControlCorner(vert, horz), (TScrollRect{302, 202, 319, 219}));
-  EXPECT_EQ(BareWindowCorner(vert, horz), (TScrollRect{300, 200, 319, 219}));
+  // A control with a 2-pixel client edge, and a window without one.
+  EXPECT_EQ(CornerBetween(vert, horz, 2, 2), (TScrollRect{302, 202, 319, 219}));
+  EXPECT_EQ(CornerBetween(vert, horz, 0, 0), (TScrollRect{300, 200, 317, 217}));
   // A vertical bar on the left (right-to-left windows) keeps the corner under it.
   const TScrollRect leftVert{0, 0, 17, 200}, shiftedHorz{17, 200, 317, 217};
-  EXPECT_EQ(ScrolledControlCorner(leftVert, shiftedHorz), (TScrollRect{2, 202, 19, 219}));
+  EXPECT_EQ(CornerBetween(leftVert, shiftedHorz, 2, 2), (TScrollRect{2, 202, 19, 219}));
 }
 
 TEST(ScrollFrames, ArrowsLightOnlyWhenTheirPartIsHotOrHeld) {
