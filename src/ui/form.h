@@ -58,6 +58,8 @@ public:
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool value) { FKeyPreview = value; }
   int ModalResult() const { return FModalResult; }
+  // Shown by ShowModal and not yet closed.
+  bool Modal() const { return FInModal; }
   void SetModalResult(int result) { FModalResult = result; }
   HICON Icon() const { return FIcon; }
   // The window icon (not owned: shared icons from resources); none uses the application's.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "base/error.h"
 #include "ui/form.h"
 
 namespace {
@@ -21,6 +22,7 @@ UINT AllocateCommand() {
     if (u != id) break;
     ++id;
   }
+  if (id > kMaxMenuCommand) throw Exception("too many menu items: no free command identifier below 4096");
   used.insert(id);
   return id;
 }
@@ -56,6 +58,7 @@ const TClassInfo& TMenuItem::StaticClassInfo() {
           props::Wide<TMenuItem>("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption),
           props::Boolean<TMenuItem>("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked),
           props::Boolean<TMenuItem>("Default", &TMenuItem::Default, &TMenuItem::SetDefault),
+          props::Boolean<TMenuItem>("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem),
           props::Boolean<TMenuItem>("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled),
           props::Wide<TMenuItem>("Hint", &TMenuItem::Hint, &TMenuItem::SetHint),
           props::Integer<TMenuItem>("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex),
@@ -95,6 +98,12 @@ void TMenuItem::SetCaption(const std::wstring& caption) {
 void TMenuItem::SetChecked(bool value) {
   if (value == FChecked) return;
   FChecked = value;
+  Changed();
+}
+
+void TMenuItem::SetRadioItem(bool value) {
+  if (value == FRadioItem) return;
+  FRadioItem = value;
   Changed();
 }
 
@@ -179,6 +188,12 @@ HMENU TMenuItem::Handle() {
   return FHandle;
 }
 
+HMENU TMenuItem::ParentMenuHandle() {
+  if (FParent && FParent->FParent) return FParent->Handle();
+  TMenu* menu = GetParentMenu();
+  return menu ? menu->Handle() : nullptr;
+}
+
 TMenuItem* TMenuItem::FindCommand(UINT command) {
   if (FCommand == command && FParent) return this;
   for (TMenuItem* child : FItems) {
@@ -199,7 +214,7 @@ void TMenuItem::Click() {
   if (FEnabled && OnClick) OnClick(this);
 }
 
-void TMenuItem::Build(HMENU into, bool ownerDraw) {
+void TMenuItem::Build(HMENU into, bool ownerDraw, bool rightToLeft) {
   UINT position = 0;
   for (TMenuItem* child : FItems) {
     if (!child->FVisible) continue;
@@ -209,7 +224,9 @@ void TMenuItem::Build(HMENU into, bool ownerDraw) {
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
     info.fType = child->IsLine() ? MFT_SEPARATOR : MFT_STRING;
+    if (child->FRadioItem) info.fType |= MFT_RADIOCHECK;
     if (ownerDraw) info.fType |= MFT_OWNERDRAW;
+    if (rightToLeft) info.fType |= MFT_RIGHTORDER;
     if (!child->IsLine()) {
       info.fMask |= MIIM_STRING;
       info.dwTypeData = text.data();
@@ -220,7 +237,7 @@ void TMenuItem::Build(HMENU into, bool ownerDraw) {
     info.dwItemData = reinterpret_cast<ULONG_PTR>(child);
     if (!child->FItems.empty()) {
       child->FHandle = CreatePopupMenu();
-      child->Build(child->FHandle, ownerDraw);
+      child->Build(child->FHandle, ownerDraw, rightToLeft);
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = child->FHandle;
     }
@@ -259,6 +276,8 @@ void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
   }
   const SIZE size = canvas.TextExtent(FCaption);
   width = size.cx + 32;
+  // Room for the shortcut, which is drawn right-aligned after the caption.
+  if (FShortCut) width += canvas.TextExtent(ShortCutToText(static_cast<TShortCut>(FShortCut))).cx + 16;
   height = std::max<int>(size.cy + 6, GetSystemMetrics(SM_CYMENU));
 }
 
@@ -304,7 +323,7 @@ void TMenu::DestroyMenuHandle() {
 HMENU TMenu::Handle() {
   if (!FHandle) {
     FHandle = CreateMenuHandle();
-    FItems->Build(FHandle, FOwnerDraw);
+    FItems->Build(FHandle, FOwnerDraw, FRightToLeft);
   }
   return FHandle;
 }
@@ -312,6 +331,12 @@ HMENU TMenu::Handle() {
 void TMenu::SetOwnerDraw(bool value) {
   if (value == FOwnerDraw) return;
   FOwnerDraw = value;
+  if (!IsLoading()) MenuChanged();
+}
+
+void TMenu::SetRightToLeft(bool value) {
+  if (value == FRightToLeft) return;
+  FRightToLeft = value;
   if (!IsLoading()) MenuChanged();
 }
 

@@ -17,6 +17,9 @@ using TMenuMeasureItemEvent = std::function<void(TObject*, TCanvas&, int&, int&)
 
 // Virtual key plus modifier bits.
 using TShortCut = std::uint16_t;
+// Command identifiers of menu items stay below this: higher numbers belong to the platform's
+// system commands, and owner-drawn items of the range reach their item through its data.
+inline constexpr unsigned kMaxMenuCommand = 4095;
 inline constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
 std::wstring ShortCutToText(TShortCut shortcut);
 
@@ -31,6 +34,9 @@ public:
   void SetCaption(const std::wstring& caption);
   bool Checked() const { return FChecked; }
   void SetChecked(bool value);
+  // A checked radio item shows a bullet instead of a check mark.
+  bool RadioItem() const { return FRadioItem; }
+  void SetRadioItem(bool value);
   bool Default() const { return FDefault; }
   void SetDefault(bool value);
   bool Enabled() const { return FEnabled; }
@@ -61,6 +67,8 @@ public:
   UINT Command() const { return FCommand; }
   // The handle of the item's drop-down menu (items with sub-items), once built.
   HMENU Handle();
+  // The handle of the menu that holds the item (its parent's drop-down, or the root menu's).
+  HMENU ParentMenuHandle();
   TMenuItem* FindCommand(UINT command);
   TMenuItem* FindHandle(HMENU menu);
 
@@ -83,11 +91,11 @@ protected:
 private:
   friend class TMenu;
   void Changed();
-  void Build(HMENU into, bool ownerDraw);
+  void Build(HMENU into, bool ownerDraw, bool rightToLeft);
 
   std::wstring FCaption;
   std::wstring FHint;
-  bool FChecked = false, FDefault = false, FEnabled = true, FVisible = true;
+  bool FChecked = false, FRadioItem = false, FDefault = false, FEnabled = true, FVisible = true;
   int FImageIndex = -1;
   int FShortCut = 0;
   UINT FCommand = 0;
@@ -110,6 +118,9 @@ public:
   void SetOwnerDraw(bool value);
   TImageList* Images() const { return FImages; }
   void SetImages(TImageList* images) { FImages = images; }
+  // A right-to-left menu is built with its items ordered and aligned from the right.
+  bool RightToLeft() const { return FRightToLeft; }
+  void SetRightToLeft(bool value);
 
   TMenuItem* FindItem(UINT command) const { return FItems->FindCommand(command); }
   TMenuItem* FindHandle(HMENU menu) const { return FItems->FindHandle(menu); }
@@ -131,6 +142,7 @@ private:
   HMENU FHandle = nullptr;
   bool FOwnerDraw = false;
   TImageList* FImages = nullptr;
+  bool FRightToLeft = false;
 };
 
 class TMainMenu : public TMenu {
