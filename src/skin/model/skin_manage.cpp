@@ -57,6 +57,9 @@ TSkinManage::~TSkinManage() {
     skinner->Free();
   }
   FFormSkinners.clear();
+  CurrentPopup = nullptr;
+  for (const auto& popup : FPopupSkinners) popup->Detach();
+  FPopupSkinners.clear();
   FSkinDatas.clear();
   FMainSkinData = nullptr;
   PendingSkinData = nullptr;
@@ -114,14 +117,63 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void TSkinManage::SkinPopupMenu(HWND window) {
-  // The popup skinner arrives with the menus: until then an allowed popup keeps its look.
-  (void)PopupAllowed(window);
+  if (!FPopupFactory || IsSkinnedPopup(window) || !PopupAllowed(window)) return;
+  std::unique_ptr<TPopupSkinnerBase> skinner = FPopupFactory();
+  if (!skinner) return;
+  skinner->Attach(window, ChooseSkinData(window), nullptr);
+  skinner->MenuBarMark = MenuBarPopup;
+  FPopupSkinners.push_back(std::move(skinner));
 }
 
-bool TSkinManage::ReleasePopupMenu(HWND) {
-  // No popup skinner exists before the menus: nothing to release.
+bool TSkinManage::ReleasePopupMenu(HWND window) {
+  bool released = false;
+  for (auto it = FPopupSkinners.begin(); it != FPopupSkinners.end(); ++it) {
+    if ((*it)->Window != window) continue;
+    if (CurrentPopup == it->get()) CurrentPopup = nullptr;
+    (*it)->Detach();
+    FPopupSkinners.erase(it);
+    released = true;
+    break;
+  }
+  if (FPopupSkinners.empty()) {
+    MenuBarPopup = false;
+    PopupMode = 0;
+  }
+  return released;
+}
+
+bool TSkinManage::IsSkinnedPopup(HWND window) const {
+  for (const auto& skinner : FPopupSkinners) {
+    if (skinner->Window == window) return true;
+  }
   return false;
 }
+
+void TSkinManage::MarkAllPopups() {
+  for (const auto& skinner : FPopupSkinners) skinner->MenuBarMark = true;
+}
+
+void TSkinManage::AssignPopupOwner(HMENU menu) {
+  if (!menu) return;
+  for (const auto& skinner : FPopupSkinners) {
+    if (skinner->OwnerMenu == menu) return;
+  }
+  for (auto it = FPopupSkinners.rbegin(); it != FPopupSkinners.rend(); ++it) {
+    if (!(*it)->OwnerMenu) {
+      (*it)->OwnerMenu = menu;
+      return;
+    }
+  }
+}
+
+TBitmap* TSkinManage::PopupBitmapOf(HMENU menu) {
+  for (const auto& skinner : FPopupSkinners) {
+    if (menu && skinner->OwnerMenu == menu) return &skinner->Background;
+  }
+  return nullptr;
+}
+
+void TSkinManage::SetPopupSkinnerFactory(TPopupSkinnerFactory factory) { FPopupFactory = std::move(factory); }
 
 void TSkinManage::Schedule(TSkinAction action, int delay) {
   PendingAction = action;

@@ -10,6 +10,7 @@
 
 #include "base/win32.h"
 #include "skin/model/form_skinner_base.h"
+#include "skin/model/popup_skinner_base.h"
 #include "ui/extctrls.h"
 #include "ui/skin_messages.h"
 
@@ -49,6 +50,17 @@ public:
   bool WindowClassAllowed(HWND window, const std::string& cls);
   void SkinPopupMenu(HWND window);
   bool ReleasePopupMenu(HWND window);
+  bool IsSkinnedPopup(HWND window) const;
+  // The menu code's services over the popup skinners.
+  void MarkAllPopups();
+  // Gives the menu to the newest popup skinner that has none yet.
+  void AssignPopupOwner(HMENU menu);
+  // The background of the popup skinner that shows the menu; null when there is none.
+  TBitmap* PopupBitmapOf(HMENU menu);
+  void SetPopupSkinnerFactory(TPopupSkinnerFactory factory);
+  const std::vector<std::unique_ptr<TPopupSkinnerBase>>& PopupSkinners() const { return FPopupSkinners; }
+  // The popup whose frame was last painted without an owner menu.
+  TPopupSkinnerBase* CurrentPopup = nullptr;
   // Every form skinner of PendingSkinData refreshes its skin.
   void RefreshUsers();
   void SetMdiMaximized(bool maximized);
@@ -97,6 +109,8 @@ private:
   HHOOK FHook = nullptr;
   std::vector<TFormSkinnerBase*> FFormSkinners;
   TFormSkinnerFactory FFactory;
+  std::vector<std::unique_ptr<TPopupSkinnerBase>> FPopupSkinners;
+  TPopupSkinnerFactory FPopupFactory;
 };
 
 // The program's manager: null until the first skin component is loaded.
