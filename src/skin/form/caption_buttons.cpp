@@ -7,6 +7,7 @@
 
 #include "skin/form/caption_rules.h"
 #include "skin/form/form_skinner.h"
+#include "skin/form/menu_paint.h"
 #include "skin/model/skin_manage.h"
 #include "ui/application.h"
 #include "ui/platform.h"
@@ -102,8 +103,7 @@ TCaptionContext TWinSkinForm::CaptionContext() const {
   c.Caps = Caps;
   c.FrameKind = FrameKind;
   c.MessageDialog = MessageDialog;
-  // The MDI buttons in the menu band need the skinned menu bar, which this window lacks yet.
-  c.MdiMaximizedWithMenuBar = false;
+  c.MdiMaximizedWithMenuBar = MenuBar && MdiChildMaximized();
   const HWND window = Handle;
   c.AskApplication = [window](int code, int action) {
     return static_cast<long>(SendMessageW(window, SKINMSG_BUTTONVISIBLE, static_cast<WPARAM>(code), action));
@@ -311,6 +311,7 @@ void TWinSkinForm::BuildSystemPopup() {
       PostMessageW(Handle, WM_CLOSE, 0, 0);
     });
     SystemPopup->Items()->Items(SystemPopup->Items()->Count() - 1)->SetShortCut(scAlt | VK_F4);
+    SetSkinnedMenuHandlers(*SystemPopup, SkinData, true, true);
     return;
   }
   if (!SystemMenu) return;
@@ -344,6 +345,7 @@ void TWinSkinForm::BuildSystemPopup() {
     AddSystemItem(caption, static_cast<int>(id), image, enabled, state & MF_CHECKED,
                   [window, id] { PostMessageW(window, WM_SYSCOMMAND, id, 0); });
   }
+  SetSkinnedMenuHandlers(*SystemPopup, SkinData, true, true);
 }
 
 // ---- non-client mouse messages ----
@@ -352,14 +354,16 @@ bool TWinSkinForm::OnNcMouse(TMessage& m) {
   const POINT screen = PointOf(m.LParam);
   const POINT at = ScreenToFrame(screen);
   TWinSysButton* button = ButtonAt(at);
+  TMenuBtn* barItem = !button && MenuBar ? MenuBar->ItemAt(at) : nullptr;
+  TNCObject* object = button ? static_cast<TNCObject*>(button) : barItem;
   switch (m.Msg) {
     case WM_NCMOUSEMOVE:
       if (!ActiveLook) {
         m.Result = 0;
         return true;
       }
-      if (button) {
-        button->MouseMove();
+      if (object) {
+        object->MouseMove();
         m.Result = 0;
         return true;
       }
@@ -371,10 +375,11 @@ bool TWinSkinForm::OnNcMouse(TMessage& m) {
       return false;
     case WM_NCLBUTTONDOWN:
       if (SkinData) SkinData->HideCaptionHint();
-      if (button) {
+      if (object) {
         if (!ActiveLook) SetForegroundWindow(Handle);
-        button->MouseDown();
+        object->MouseDown();
         m.Result = 0;
+        if (barItem) OpenMenuItem(barItem);
         return true;
       }
       if (WindowState == wsMaximizedState && ActiveLook && m.WParam == HTCAPTION) m.WParam = HTMENU;
@@ -389,6 +394,10 @@ bool TWinSkinForm::OnNcMouse(TMessage& m) {
         m.Result = 0;
         return true;
       }
+      if (barItem) {
+        m.Result = 0;
+        return true;
+      }
       return false;
     case WM_NCLBUTTONDBLCLK:
       if (button) {
@@ -396,6 +405,11 @@ bool TWinSkinForm::OnNcMouse(TMessage& m) {
           if (FHoverTimer) FHoverTimer->SetEnabled(false);
           PostMessageW(Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
+        m.Result = 0;
+        return true;
+      }
+      // A double click on a bar item is a second press of it, not one on the caption.
+      if (barItem) {
         m.Result = 0;
         return true;
       }

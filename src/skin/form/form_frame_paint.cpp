@@ -13,10 +13,10 @@ constexpr UINT kTitleFormatRtl = kTitleFormat | DT_RIGHT | DT_RTLREADING;
 
 RECT ToRect(const TFrameRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
-// A picture of two frames stacked vertically drawn across target with unscaled end caps and
-// the middle repeated, magenta transparent.
+}  // namespace
+
 void DrawThreePart(HDC dc, const RECT& target, TBitmap& image, int frameCount, int frameIndex, int leftCap,
-                   int rightCap) {
+                   int rightCap, bool transparent) {
   const int w = target.right - target.left, h = target.bottom - target.top;
   if (w <= 0 || h <= 0 || image.Empty() || frameCount < 1) return;
   const int frameHeight = image.Height() / frameCount;
@@ -39,10 +39,9 @@ void DrawThreePart(HDC dc, const RECT& target, TBitmap& image, int frameCount, i
   }
   StretchBlt(to, w - rightCap, 0, rightCap, h, from, image.Width() - rightCap, frameTop, rightCap, frameHeight,
              SRCCOPY);
-  DrawKeyed(dc, target, work, kKey);
+  if (transparent) DrawKeyed(dc, target, work, kKey);
+  else BitBlt(dc, target.left, target.top, w, h, to, 0, 0, SRCCOPY);
 }
-
-}  // namespace
 
 void TWinSkinForm::PaintFrame(HDC dc) {
   if (!SkinWorkBitmap() || (LifeState != fsActive && LifeState != fsReskinning) || FrameKind == fkNoCaption ||
@@ -67,7 +66,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       PaintCaptionBand(dc);
       if (MenuBarHeight > 0) {
         RECT band{FrameLeft, FrameTop, w - FrameRight, FrameTop + MenuBarHeight};
-        FillRect(dc, &band, SkinData->FaceBrush());
+        if (MenuBar) MenuBar->PaintMenuBar(dc, band);
+        else FillRect(dc, &band, SkinData->FaceBrush());
       }
     }
   } catch (...) {
@@ -137,7 +137,7 @@ void TWinSkinForm::DrawTitleText(TCanvas& canvas, const RECT& title) {
   TextBackRect = ToRect(placement.Back);
   if (!t->Image.Empty())
     DrawThreePart(dc, RECT{placement.Back.Left, title.top, placement.Back.Right, title.bottom}, t->Image, 2,
-                  ActiveLook ? 1 : 2, t->TXTBackleft, t->TXTBackRight);
+                  ActiveLook ? 1 : 2, t->TXTBackleft, t->TXTBackRight, true);
   RECT r = ToRect(placement.Text);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, RightToLeft ? kTitleFormatRtl : kTitleFormat);
   TitleTextRect = r;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "skin/form/popup_menu.h"
 #include "skin/model/skin_manage.h"
 #include "ui/application.h"
 #include "ui/messages.h"
@@ -36,6 +37,7 @@ const TClassInfo& TWinSkinForm::StaticClassInfo() {
 
 void TWinSkinForm::Register() {
   EnsureSkinManager().SetFormSkinnerFactory([](TComponent* owner) { return new TWinSkinForm(owner); });
+  TWinSkinPopMenu::Register();
 }
 
 void TWinSkinForm::Prepare(HWND window, const void* managerTag, const std::string& className) {
@@ -60,6 +62,8 @@ TWinSkinForm::~TWinSkinForm() {
   const bool windowGoing = LifeState == fsDestroying || LifeState == fsGone;
   FreeControlSkinners(!windowGoing);
   RestoreWindowProcs();
+  HotObject = nullptr;
+  MenuBar.reset();
 }
 
 // ---- attaching ----
@@ -76,6 +80,8 @@ void TWinSkinForm::AttachToForm(TSkinData* data, TCustomForm* form) {
   }
   SavedFormColor = form->Color();
   if (data) form->SetColor(data->Colour(SkinColour::ButtonFace));
+  if (data && data->HasControl(xcMenuItem)) OwnerDrawMainMenus(form, true);
+  if (data && FrameSkinned && data->HasControl(xcPopupMenu)) OwnerDrawPopupMenus(form, true);
 }
 
 void TWinSkinForm::AttachToWindow(TSkinData* data) { Attach(data); }
@@ -133,9 +139,9 @@ void TWinSkinForm::Attach(TSkinData* data) {
   }
   FNewWndProc.Install(Handle, [this](TMessage& m) { FrameWndProc(m); });
   if (FrameSkinned) {
-    OsMenu = GetMenu(Handle);
-    // The skinned menu bar arrives with the menus; until then a window keeps no menu band.
+    CreateMenuBar();
     ComputeFrameMetrics();
+    if (MenuBar) MenuBar->LayoutMenuBar();
   } else {
     LifeState = fsActive;
   }
@@ -167,6 +173,8 @@ void TWinSkinForm::Activate() {
   RECT window{};
   GetWindowRect(Handle, &window);
   PreSkinFrame = RECT{0, 0, (window.right - window.left) - ClientSize.right, (window.bottom - window.top) - ClientSize.bottom};
+  // A bare window's client grew by the platform menu bar it gave up; the band takes that room.
+  if (!Form && MenuBar) ClientSize.bottom = std::max(0L, ClientSize.bottom - MenuBarHeight);
   if (TSkinManage* manager = SkinManager(); manager && manager->HideWhileSkinning) {
     manager->HideWhileSkinning = false;
     const LONG style = GetWindowLongW(Handle, GWL_STYLE);
@@ -311,8 +319,13 @@ void TWinSkinForm::Unskin() {
   if (!FNewWndProc.Installed()) return;
   RestoreWindowProcs();
   FreeControlSkinners(true);
+  if (Form) {
+    OwnerDrawPopupMenus(Form, false);
+    if (SkinData && SkinData->HasControl(xcMenuItem)) OwnerDrawMainMenus(Form, false);
+  }
   if (Form && LifeState != fsDestroying) Form->SetColor(SavedFormColor);
   SetSysMenuStyle(false);
+  ReleaseMenuBar(true);
   if (LifeState != fsDestroying && (MdiRole == mdiChild || !IsChildWindow)) {
     RECT r{};
     GetWindowRect(Handle, &r);
@@ -330,6 +343,10 @@ void TWinSkinForm::Unskin() {
 void TWinSkinForm::UnskinLight() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   FreeControlSkinners(true);
+  if (Form) {
+    OwnerDrawPopupMenus(Form, false);
+    if (SkinData && SkinData->HasControl(xcMenuItem)) OwnerDrawMainMenus(Form, false);
+  }
   RestoreWindowProcs();
   if (Form && LifeState != fsDestroying) {
     for (int i = 0; i < Form->ComponentCount(); ++i) {
@@ -346,6 +363,7 @@ void TWinSkinForm::ReleaseHooks() {
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
   RestoreWindowProcs();
   FreeControlSkinners(false);
+  ReleaseMenuBar(false);
   // The window is going: its region goes with it.
   (void)FRegion.Release();
 }
@@ -360,6 +378,8 @@ void TWinSkinForm::ReskinForm() {
   }
   for (TSkinControl* skinner : FControlSkinners) skinner->SkinChanged();
   LifeState = fsReskinning;
+  if (FrameSkinned && Form && SkinData->HasControl(xcPopupMenu)) OwnerDrawPopupMenus(Form, true);
+  if (MenuBar) MenuBar->LayoutMenuBar();
   if (FrameSkinned && Form) {
     FitWindowToFrame(true);
     Form->SetHeight(Form->Height() + 1);
@@ -473,6 +493,8 @@ bool TWinSkinForm::FrameStage1(TMessage& m, bool& passed) {
       OnBackground(m);
       return true;
     case WM_INITMENUPOPUP:
+      if (TSkinManage* manager = SkinManager())
+        manager->PopupMode = SystemMenu && reinterpret_cast<HMENU>(m.WParam) == SystemMenu ? 2 : 1;
       CallPrevious(m);
       return true;
     default:
@@ -523,6 +545,7 @@ bool TWinSkinForm::FrameStage2(TMessage& m) {
       CallPrevious(m);
       return true;
     case WM_SYSCOMMAND: {
+      if (OnKeyMenu(m)) return true;
       const WPARAM command = m.WParam & 0xFFF0;
       // Alt+Space: the skinned system menu at the client's origin instead of the platform's.
       if (command == SC_KEYMENU && m.LParam == ' ' && SystemMenu && !MenuTracking) {
@@ -554,11 +577,15 @@ bool TWinSkinForm::FrameStage2(TMessage& m) {
     }
     case CM_MENUCHANGED:
       CallPrevious(m);
-      // The skinned menu bar arrives with the menus; meanwhile the window keeps no menu bar of
-      // its own either, so nothing paints over the caption band.
-      if (GetMenu(Handle)) SetMenu(Handle, nullptr);
+      OnMenuChanged();
       return true;
     default:
+      if (m.Msg == SKINMSG_MENUCLICK) {
+        const POINT at = ScreenToFrame(POINT{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))});
+        if (!ButtonAt(at) && MenuBar) OpenMenuItem(MenuBar->ItemAt(at));
+        m.Result = 0;
+        return true;
+      }
       return false;
   }
 }
@@ -567,6 +594,10 @@ void TWinSkinForm::FrameStage3(TMessage& m) {
   switch (m.Msg) {
     case WM_SIZE: OnSize(m); return;
     case WM_WINDOWPOSCHANGING: CallPrevious(m); return;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (!OnMenuItemMessage(m)) CallPrevious(m);
+      return;
     case WM_NCCALCSIZE: OnNcCalcSize(m); return;
     case WM_NCHITTEST: OnNcHitTest(m); return;
     case WM_NCPAINT: OnNcPaint(m); return;
@@ -594,6 +625,16 @@ void TWinSkinForm::FormWindowProc(TMessage& m) {
   }
   if (m.Msg == SKINMSG_RESKIN) {
     ReskinForm();
+    return;
+  }
+  if (m.Msg == CM_DIALOGCHAR) {
+    OnDialogChar(m);
+    return;
+  }
+  if (m.Msg == CM_MENUCHANGED) {
+    // The framework reports its rebuilt menu to the form's dispatch method, not the window.
+    if (FSavedFormWindowProc) FSavedFormWindowProc(m);
+    OnMenuChanged();
     return;
   }
   if (m.Msg == SKINMSG_PAINTNC && m.LParam == SKIN_MAGIC) {
@@ -633,6 +674,11 @@ void TWinSkinForm::MdiClientWndProc(TMessage& m) {
         BOOL maximized = FALSE;
         const HWND active = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
         if (TSkinManage* manager = SkinManager()) manager->SetMdiMaximized(active && maximized);
+        if (MenuBar && !active) {
+          if (SkinData) SkinData->SetMenuUpdate(SavedMenuUpdate);
+          MenuBar->BuildItems();
+          MenuBar->LayoutMenuBar();
+        }
       }
       return;
     case WM_MDITILE:
@@ -641,6 +687,14 @@ void TWinSkinForm::MdiClientWndProc(TMessage& m) {
         if (TSkinManage* manager = SkinManager(); manager && manager->MdiMaximized) manager->SetMdiMaximized(false);
       }
       callOld();
+      return;
+    case WM_MDISETMENU:
+      callOld();
+      if (FrameSkinned) {
+        if (m.WParam && MenuBar) MenuBar->RebuildFromHandle(reinterpret_cast<HMENU>(m.WParam));
+        if (GetMenu(Handle)) SetMenu(Handle, nullptr);
+        PaintFrame(nullptr);
+      }
       return;
     default:
       if (m.Msg == SKINMSG_REDRAWMDI) {

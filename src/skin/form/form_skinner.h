@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "skin/form/caption_rules.h"
 #include "skin/form/discovery.h"
 #include "skin/form/frame_geometry.h"
+#include "skin/form/menu_bar.h"
 #include "skin/model/form_skinner_base.h"
 #include "skin/model/skin_data.h"
 #include "ui/bitmap.h"
@@ -90,6 +92,17 @@ public:
   bool HasCloseItem() const;
   void HoverTick();
 
+  // Menus (menu_track.cpp): the bar item's popup tracked modally, true when it had one.
+  bool OpenMenuItem(TMenuBtn* item);
+  void PostMenuClick(TMenuBtn* item);
+  TMenuBtn* FindAccelItem(wchar_t ch) const;
+  void OwnerDrawMainMenus(TComponent* form, bool on);
+  void OwnerDrawPopupMenus(TComponent* component, bool on);
+  // An MDI frame whose active child is maximized.
+  bool MdiChildMaximized() const;
+  // One message of the menu loop while a bar popup is tracked; true uses it up.
+  bool MenuLoopMessage(MSG& msg);
+
   bool AddControlSkinner(TSkinControl* skinner) override;
   void RemoveControlSkinner(TSkinControl* skinner) override;
   const std::vector<TSkinControl*>& ControlSkinners() const { return FControlSkinners; }
@@ -151,6 +164,8 @@ public:
   TNCObject* HotObject = nullptr;
   TOwned<TPopupMenu> SystemPopup;
   DWORD LastSystemMenuTime = 0;
+  std::unique_ptr<TWinSkinMenu> MenuBar;
+  HMENU TrackedMenu = nullptr;
 
   TCanvas& WorkCanvas() { return *FWorkCanvas; }
   TFont& CaptionFont() { return *FCaptionFont; }
@@ -188,6 +203,26 @@ private:
   bool OnNcMouse(TMessage& message);
   void AddSystemItem(const std::wstring& caption, int tag, int image, bool enabled, bool checked,
                      std::function<void()> click);
+  // Menu messages (menu_track.cpp); false: not handled here.
+  bool OnMenuItemMessage(TMessage& message);
+  bool OnKeyMenu(TMessage& message);
+  void OnDialogChar(TMessage& message);
+  // The framework reported a rebuilt main menu.
+  void OnMenuChanged();
+  void CreateMenuBar();
+  // Gives the window its own menu bar back and frees the skinned one.
+  void ReleaseMenuBar(bool giveBack);
+  // Owner-drawn types of a bar popup's items while it is tracked, and their texts.
+  void OwnerDrawSubMenu(HMENU menu);
+  void RestoreSubMenuTypes();
+  struct TSavedItemType {
+    HMENU Menu;
+    UINT Position;
+    UINT Type;
+    std::wstring Text;
+  };
+  std::vector<TSavedItemType> FSavedTypes;
+  std::map<UINT, std::wstring> FOsItemTexts;
 
   // Painting (form_frame_paint.cpp).
   void PaintBorderPiece(int side, const RECT& rect, HDC dc);
@@ -212,6 +247,15 @@ private:
 // The outline of a picture's non-key pixels (key 0xFF00FF, a tolerance of 1 per channel) as a
 // region moved by (x, y); null for an empty picture.
 HRGN BitmapToRegion(TBitmap& bitmap, int x, int y);
+
+// A picture of two frames stacked vertically drawn across target with unscaled end caps and
+// the middle repeated, magenta transparent or opaque.
+void DrawThreePart(HDC dc, const RECT& target, TBitmap& image, int frameCount, int frameIndex, int leftCap,
+                   int rightCap, bool transparent);
+
+// The open bar item of the menu loop (-1 when idle) and the form skinner tracking it.
+int MenuLoopOpenIndex();
+TWinSkinForm* MenuLoopTracker();
 
 // A window's small icon, else its big one, else its class's small icon; null without any.
 HICON SmallIconOf(HWND window);
