@@ -21,6 +21,8 @@ inline constexpr UINT SKINMSG_RESKIN = 0x3401;
 // never reflects WM_COPYDATA (0x4A), WM_CANCELJOURNAL (0x4B) or 0x4D, and SKINMSG_DONE is the
 // same number as CN_NOTIFY, so every CN_NOTIFY handler checks its lParam with
 // IsNotifyHeaderPointer first.
+// To an edit with SKIN_MAGIC as lParam: paint into the DC of wParam; answered with SKIN_MAGIC.
+inline constexpr UINT SKINMSG_PAINTEDIT = 0xBC4A;
 inline constexpr UINT SKINMSG_PAINTNC = 0xBC4B;
 inline constexpr UINT SKINMSG_PING = 0xBC4D;
 inline constexpr UINT SKINMSG_DONE = 0xBC4E;

@@ -2,10 +2,13 @@
 #include "skin/form/control_skinners.h"
 
 #include "skin/controls/skin_bitbutton.h"
+#include "skin/controls/skinner_kinds_inputs.h"
 #include "skin/form/discovery.h"
 
 void RegisterControlSkinners() {
   RegisterButtonSkinners();
+  RegisterRangeSkinners();
+  RegisterInputSkinners();
   RegisterSkinnerAttach(TAttachMode::Graphic,
                         [](TSkinControl* skinner, TControl*, TSkinData* skinData, ISkinnerHost* host, TCanvas* canvas) {
                           if (auto* speed = dynamic_cast<TSkinSpeedButton*>(skinner))
