@@ -20,17 +20,7 @@ POINT ButtonMiddle(HWND window, TCaptionButton button) {
   return POINT{r.right - kCloseFromRight - button * kStep + kButtonW / 2, r.top + kButtonTop + kButtonH / 2};
 }
 
-void MouseClickAt(POINT at) {
-  SetCursorPos(at.x, at.y);
-  Sleep(50);
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input[0], sizeof(INPUT));
-  Sleep(50);
-  SendInput(1, &input[1], sizeof(INPUT));
-}
+void MouseClickAt(POINT at) { TAppDriver::MouseClick(at); }
 
 class CaptionTest : public AppTest {
 protected:

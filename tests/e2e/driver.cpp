@@ -279,6 +279,49 @@ RECT TAppDriver::ScreenRect(HWND window) {
   return r;
 }
 
+namespace {
+
+void MouseButton(DWORD flag) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flag;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void MouseMoveTo(POINT at) {
+  // Absolute moves are given in 0..65535 across the primary screen.
+  const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65535, std::max(w, 1));
+  input.mi.dy = MulDiv(at.y, 65535, std::max(h, 1));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+}  // namespace
+
+void TAppDriver::MouseClick(POINT at) {
+  SetCursorPos(at.x, at.y);
+  Sleep(50);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  Sleep(50);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+void TAppDriver::MouseDrag(POINT from, POINT to, int steps) {
+  SetCursorPos(from.x, from.y);
+  Sleep(50);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  Sleep(80);
+  for (int i = 1; i <= steps; ++i) {
+    MouseMoveTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    Sleep(30);
+  }
+  Sleep(80);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
 bool TAppDriver::SaveScreenshot(HWND window, const std::wstring& file) {
   const RECT r = ScreenRect(window);
   const int w = r.right - r.left, h = r.bottom - r.top;

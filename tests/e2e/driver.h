@@ -55,6 +55,10 @@ public:
   // Waits until a condition holds; false after the timeout.
   static bool WaitUntil(const std::function<bool()>& condition, int milliseconds);
   static RECT ScreenRect(HWND window);
+  // The mouse through the system's input queue, as a user moves it: a left click at a screen
+  // point, and a left-button drag from one point to another in steps.
+  static void MouseClick(POINT at);
+  static void MouseDrag(POINT from, POINT to, int steps = 8);
   // Saves the window's area of the screen as a 24-bit BMP file.
   static bool SaveScreenshot(HWND window, const std::wstring& file);
 
