@@ -193,8 +193,22 @@ void TWScrollbar::SetEnabled(bool enabled) {
 
 void TWScrollbar::Repaint() {
   if (!FWindow || !Shown) return;
+  // A scroll step asks twice (its notice and the memo's paint); the second finds the bar as drawn.
+  SCROLLBARINFO info;
+  if (GetBarInfo(info) && FPainted && LookOf(info) == FPaintedLook) return;
   InvalidateRect(FWindow, nullptr, FALSE);
   UpdateWindow(FWindow);
+}
+
+TWScrollbar::TLook TWScrollbar::LookOf(const SCROLLBARINFO& info) const {
+  TLook look;
+  look.Bar = info.rcScrollBar;
+  look.ThumbStart = info.xyThumbTop;
+  look.ThumbEnd = info.xyThumbBottom;
+  look.State = info.rgstate[0];
+  look.HotPart = HotPart;
+  look.Pressed = Pressed;
+  return look;
 }
 
 TScrollPart TWScrollbar::HitTest(POINT point) const {
@@ -264,6 +278,9 @@ void TWScrollbar::Paint(HDC dc) {
     return;  // no bitmap this time: the next paint tries again
   }
   if (!bar) return;
+  // While the thumb follows the cursor the drawn thumb is not the bar's: never skip that paint.
+  FPainted = !(Pressed && HotPart == spThumb);
+  FPaintedLook = LookOf(info);
   const HDC source = bar->Canvas().Handle();
   if (Kind == kControlOverlay) {
     SetStretchBltMode(dc, HALFTONE);

@@ -40,8 +40,10 @@ public:
   TScrollPart HitTest(POINT point) const;
   // Moves the thumb with the cursor since the press.
   void DragThumb();
-  // Paints now when shown.
+  // Paints now when shown and the bar looks different from its last paint.
   void Repaint();
+  // The next repaint paints whatever it finds (a new skin).
+  void ForgetLook() { FPainted = false; }
   void SetEnabled(bool enabled);
   // The bar's rectangle (screen), thumb span and state; false when there is none to be had.
   bool GetBarInfo(SCROLLBARINFO& info) const;
@@ -73,6 +75,22 @@ private:
   void Release(POINT point);
   void MouseMove(POINT point);
   TScrollBarGeometry Geometry(const RECT& bar, int thickness) const;
+
+  // What the last paint showed, so a repaint that would draw the same is left out.
+  struct TLook {
+    RECT Bar{};
+    int ThumbStart = 0, ThumbEnd = 0;
+    DWORD State = 0;
+    int HotPart = 0;
+    bool Pressed = false;
+    bool operator==(const TLook& o) const {
+      return EqualRect(&Bar, &o.Bar) && ThumbStart == o.ThumbStart && ThumbEnd == o.ThumbEnd && State == o.State &&
+             HotPart == o.HotPart && Pressed == o.Pressed;
+    }
+  };
+  TLook LookOf(const SCROLLBARINFO& info) const;
+  TLook FPaintedLook;
+  bool FPainted = false;
 
   HWND FWindow = nullptr;
   // WS_CLIPSIBLINGS given to a bare target so its own bar drawing stays under the overlay.

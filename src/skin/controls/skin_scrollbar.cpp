@@ -164,6 +164,8 @@ void TSkinScrollbar::PaintSkin(HDC dc, const RECT&) {
 
 void TSkinScrollbar::SkinChanged() {
   RecolourFixed();
+  for (TWScrollbar* bar : {HorzBar.get(), VertBar.get()})
+    if (bar) bar->ForgetLook();
   TSkinControl::SkinChanged();
 }
 
@@ -224,6 +226,12 @@ void TSkinScrollbarH::PaintSkin(HDC dc, const RECT&) {
   for (TWScrollbar* bar : {HorzBar.get(), VertBar.get()})
     if (bar && bar->Shown) bar->Repaint();
   if (HorzBar && VertBar && HorzBar->Shown && VertBar->Shown) FillFace(dc, OverlayCorner(Handle, *VertBar, *HorzBar));
+}
+
+void TSkinScrollbarH::SkinChanged() {
+  for (TWScrollbar* bar : {HorzBar.get(), VertBar.get()})
+    if (bar) bar->ForgetLook();
+  TSkinControl::SkinChanged();
 }
 
 void TSkinScrollbarH::Detach() {

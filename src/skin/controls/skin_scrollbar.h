@@ -47,6 +47,7 @@ public:
   void Detach() override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
+  void SkinChanged() override;
   void UpdateBars();
 
   std::unique_ptr<TWScrollbar> HorzBar, VertBar;

@@ -220,6 +220,31 @@ TEST_F(OverlayTest, TheOverlaysFollowTheirMemoHiddenShownResizedAndDisabled) {
   EXPECT_FALSE(IsWindow(overlay));
 }
 
+TEST_F(OverlayTest, ARightToLeftMemoHasItsSkinnedBarOnTheLeftAndTheWheelMovesTheThumb) {
+  auto* memo = new TMemo(Form.get());
+  memo->SetBiDiMode(TBiDiMode::bdRightToLeft);
+  memo->SetParent(Form.get());
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  memo->SetBounds(100, 20, 300, 200);
+  memo->Lines()->AddLines(NumberedLines(200));
+  SendMessageW(memo->Handle(), WM_VSCROLL, SB_TOP, 0);
+  PumpMessages();
+  TWScrollbar& bar = *Skin(memo)->VertBar;
+  const RECT window = ScreenRectOf(memo->Handle()), overlay = ScreenRectOf(bar.Window());
+  ASSERT_TRUE(bar.Shown);
+  EXPECT_EQ(RectText(overlay), RectText(BarInfo(memo->Handle(), OBJID_VSCROLL).rcScrollBar));
+  EXPECT_LT(overlay.left - window.left, 8) << "the bar should sit at the memo's left edge";
+
+  // The wheel scrolls the memo; the overlay's thumb follows at once.
+  PaintOf(bar);
+  const int thumbBefore = bar.ThumbStart;
+  SendMessageW(memo->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA * 5)), MAKELPARAM(200, 100));
+  PumpMessages();
+  EXPECT_GT(SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  EXPECT_EQ(bar.ThumbStart, BarInfo(memo->Handle(), OBJID_VSCROLL).xyThumbTop);
+  EXPECT_GT(bar.ThumbStart, thumbBefore);
+}
+
 TEST_F(OverlayTest, ABorderlessMemoKeepsItsEdgeFreeAndABorderedOneAnswersThePaintHandOff) {
   TMemo* memo = NewMemo(TScrollStyle::ssVertical);
   TSkinScrollbar* skinner = Skin(memo);
