@@ -236,6 +236,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   if (button.Style == kComboStyleComposite) {
     // The composite strips: "SunkEdge" holds the mirrored look, whose frames run backwards.
     if (rightToLeft && SkinData->SunkEdge && SkinData->SunkEdge->HasImage()) {
+      CoverStrayButton(dc, RECT{0, 0, w + 2, r.bottom});
       TDataSkinObject& sunk = *SkinData->SunkEdge;
       const int count = sunk.Frame > 0 ? sunk.Frame : kComboFrames;
       DrawSkinFrame(dc, r, sunk.Image, sunk.Margins(), sunk.Tile, count, MirroredFrame(count, state), true);
@@ -255,6 +256,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     a = RECT{r.right - w - 2, r.top, r.right - 2, r.bottom};
     keep = RECT{2, 2, r.right - w - 2 - kButtonGap, r.bottom - 2};
   }
+  if (rightToLeft) CoverStrayButton(dc, b);
   {
     // The edit area is left as the control painted it.
     TSaveDC save(dc);
@@ -277,6 +279,16 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
     const int x = a.left + (a.right - a.left - fw) / 2, y = a.top + (a.bottom - a.top - fh) / 2;
     MaskBlit(dc, RECT{x, y, x + fw, y + fh}, *glyph, kMagenta);
   }
+}
+
+void TSkinComBox::CoverStrayButton(HDC dc, const RECT& drawn) {
+  // A platform that ignores the left-scroll-bar style (Wine) keeps its own button on the right,
+  // where the skin leaves the edit area see-through: it is covered with the box's colour, and
+  // the mouse lights the button where the skin draws it.
+  RECT platform = ComboInfo.rcButton, overlap{};
+  if (IsRectEmpty(&platform) || IntersectRect(&overlap, &platform, &drawn)) return;
+  FillColor(dc, platform, Control ? Control->Color() : SystemColor(COLOR_WINDOW));
+  ButtonRect = drawn;
 }
 
 void TSkinComBox::PaintSystemSized(HDC dc, const RECT& rect) {

@@ -60,5 +60,6 @@ private:
   void AttachLists(bool framework);
   void ChildMessage(TMessage& message);
   void Unsubclass();
+  void CoverStrayButton(HDC dc, const RECT& drawn);
   int StateFrame();
 };

@@ -132,6 +132,11 @@ TEST_F(ComboSkin, ARightToLeftComboHasItsMirroredButtonOnTheLeft) {
   EXPECT_EQ(CodeAt(probe, w + 1, size.cy - 1), 5);
   EXPECT_EQ(CodeAt(probe, 2 + (w - 7) / 2 + 3, (size.cy - 5) / 2 + 2), 9);
   EXPECT_EQ(probe.At(size.cx - 1, size.cy / 2), CodeColour(1, 5));  // the border's right edge
+  // Where a platform keeps its own button on the right, it is covered with the box's colour.
+  const RECT own = Info(combo).rcButton;
+  if (own.left > w + 2) {
+    EXPECT_EQ(probe.At((own.left + own.right) / 2, (own.top + own.bottom) / 2), ColorToRGB(combo->Color()));
+  }
   combo->SetFocus();
   auto focusedHeld = Paint(combo);
   TProbeDC& focused = *focusedHeld;
