@@ -10,6 +10,7 @@
 #include "base/strings.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
+#include "ui/checkbox.h"
 #include "ui/collection.h"
 #include "ui/combobox.h"
 #include "ui/comctrls_range.h"
@@ -18,6 +19,7 @@
 #include "ui/dialogs.h"
 #include "ui/extctrls.h"
 #include "ui/form.h"
+#include "ui/groupbox.h"
 #include "ui/hintwindow.h"
 #include "ui/imagelist.h"
 #include "ui/listbox.h"
@@ -39,7 +41,8 @@ void RegisterFrameworkClasses() {
           &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(), &TMenuItem::StaticClassInfo(),
           &THintWindow::StaticClassInfo(), &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(),
           &TProgressBar::StaticClassInfo(), &TTrackBar::StaticClassInfo(), &TUpDown::StaticClassInfo(),
-          &TDateTimePicker::StaticClassInfo(), &TScrollBar::StaticClassInfo()})
+          &TDateTimePicker::StaticClassInfo(), &TScrollBar::StaticClassInfo(), &TCheckBox::StaticClassInfo(),
+          &TRadioButton::StaticClassInfo(), &TGroupBox::StaticClassInfo(), &TRadioGroup::StaticClassInfo()})
       RegisterComponentClass(*info);
     return true;
   }();
