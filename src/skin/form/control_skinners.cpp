@@ -2,11 +2,15 @@
 #include "skin/form/control_skinners.h"
 
 #include "skin/controls/skin_bitbutton.h"
+#include "skin/controls/skin_box.h"
+#include "skin/controls/skin_checkbox.h"
 #include "skin/controls/skinner_kinds_inputs.h"
 #include "skin/form/discovery.h"
 
 void RegisterControlSkinners() {
   RegisterButtonSkinners();
+  RegisterCheckSkinners();
+  RegisterContainerSkinners();
   RegisterRangeSkinners();
   RegisterInputSkinners();
   RegisterSkinnerAttach(TAttachMode::Graphic,

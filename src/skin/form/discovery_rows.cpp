@@ -195,6 +195,11 @@ TSkinPlan PlanBuiltIn(const TControlFacts& c, const TSkinSwitches& skin) {
   if (NameIs(name, {"TRZDBCHECKBOX", "TRZCHECKBOX"}) && skin.Has(xcCheckBox)) return objImage(1);
   if (NameIs(name, {"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"}) && skin.Has(xcRadioButton)) return objImage(2);
   if (NameIs(name, {"TCXDBCHECKBOX", "TCXCHECKBOX"}) && skin.Has(xcCheckBox)) return objImage(3);
+  // A radio group is a group box too; its own row (buttons, then the recoloured group) goes first.
+  if (c.GroupBox && c.FrameworkRow == "TRadioGroup") {
+    TSkinPlan plan = PlanFrameworkRow(c, skin);
+    if (!plan.empty()) return plan;
+  }
   if (c.GroupBox && skin.Has(xcPanel)) return {Step(TPlanStepKind::ClassifyChildren), Skin("TSkinGroupBox")};
   if (c.StatusBar && skin.Has(xcStatusBar)) return One(Skin("TSkinStatusBar"));
   if (name == "TTNTCOMBOBOX" && skin.Has(xcCombo)) return One(Skin("TSkinComBox"));

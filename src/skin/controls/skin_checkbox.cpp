@@ -1,0 +1,272 @@
+// TSkinCheckBox and TSkinRadioButton: frame choice, layout and painting of the box and caption.
+#include "skin/controls/skin_checkbox.h"
+
+#include "base/strings.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_objimage.h"
+#include "ui/bitmap.h"
+#include "ui/gdi.h"
+#include "ui/platform.h"
+#include "ui/wincontrol.h"
+
+namespace {
+
+// The framework message after which a check control's look is drawn again (a data link's
+// refresh in the families that send it).
+constexpr UINT kCheckRefreshMessage = 0xB0D0;
+// The platform major version whose visual styles draw their own focus cue.
+constexpr int kStyledPlatformMajor = 6;
+// Gap between the box and the caption.
+constexpr int kCaptionGap = 2;
+
+// The 12-frame (and 8-frame) pictures: the usual indexes moved into their groups of four.
+int Grouped(int index) {
+  switch (index) {
+    case kCheckChecked: return 5;
+    case kCheckUncheckedDisabled: return 4;
+    case kCheckCheckedDisabled: return 8;
+    default: return index;
+  }
+}
+
+bool IsTrue(const std::string& text) { return LowerAscii(text) == "true"; }
+
+}  // namespace
+
+int CheckStateIndex(const std::string& stateText) {
+  const std::string text = LowerAscii(stateText);
+  if (text.find("uncheck") != std::string::npos) return kCheckUnchecked;
+  if (text.find("check") != std::string::npos) return kCheckChecked;
+  if (text.find("gray") != std::string::npos) return kCheckCheckedDisabled;
+  return 0;
+}
+
+int CheckBoxFrame(UINT buttonState, int propertyIndex, bool disabled, int frameCount) {
+  int index = propertyIndex ? propertyIndex : (buttonState & BST_CHECKED) ? kCheckChecked : kCheckUnchecked;
+  if (disabled) index += 2;
+  const bool mixed = buttonState & BST_INDETERMINATE;
+  if (mixed) index = kCheckCheckedDisabled;
+  if (frameCount == kCheckGroupedFrames) {
+    if (mixed) return disabled ? kCheckMixedDisabled : kCheckMixed;
+    index = Grouped(index);
+  }
+  return index;
+}
+
+int RadioButtonFrame(bool checked, bool disabled, int frameCount) {
+  int index = checked ? kCheckChecked : kCheckUnchecked;
+  if (disabled) index += 2;
+  return frameCount == kRadioGroupedFrames ? Grouped(index) : index;
+}
+
+TCheckLayout CheckLayout(const RECT& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft) {
+  TCheckLayout layout;
+  const int top = rect.top + (rect.bottom - rect.top - h) / 2;
+  if (rightButton) {
+    // The circle keeps one pixel off the right edge.
+    const int right = radio ? rect.right - 1 : rect.right;
+    layout.Box = RECT{right - w, top, right, top + h};
+    layout.Text = rect;
+    layout.Text.right = layout.Box.left - kCaptionGap;
+    layout.Flags = rightToLeft ? DT_RTLREADING | DT_RIGHT : 0;
+  } else {
+    layout.Box = RECT{rect.left, top, rect.left + w, top + h};
+    layout.Text = rect;
+    layout.Text.left = layout.Box.right + kCaptionGap;
+    layout.Flags = rightToLeft ? DT_RTLREADING : 0;
+  }
+  return layout;
+}
+
+// ---- TSkinCheckControl ----
+
+const TClassInfo& TSkinCheckControl::StaticClassInfo() {
+  static const TClassInfo info("TSkinCheckControl", &TSkinControl::StaticClassInfo(), {});
+  return info;
+}
+
+void TSkinCheckControl::AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool recolour,
+                                      TCanvas* workCanvas) {
+  if (Attached) return;
+  TSkinControl::AttachControl(formSkinner, skinData, recolour, workCanvas);
+  int frames = 0;
+  Variant = Control && Picture(frames) ? 1 : 0;
+  TransparentFace = (Control && Control->Tag() == kTransparentButtonTag) || (SkinData && SkinData->HasOption(xoTransparent));
+  if (Variant) Redraw();
+}
+
+void TSkinCheckControl::AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* formSkinner, TCanvas* workCanvas) {
+  TSkinControl::AttachWindow(handle, skinData, formSkinner, workCanvas);
+  TransparentFace = SkinData && SkinData->HasOption(xoTransparent);
+}
+
+bool TSkinCheckControl::WindowDisabled() const {
+  return Handle && (GetWindowLongW(Handle, GWL_STYLE) & WS_DISABLED);
+}
+
+bool TSkinCheckControl::BeforeMessage(TMessage& message) {
+  if (!TSkinControl::BeforeMessage(message)) return false;
+  switch (message.Msg) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+      if (Variant != 1 || !Handle) return true;
+      RECT r{};
+      GetWindowRect(Handle, &r);
+      WindowRect = r;
+      OffsetRect(&r, -r.left, -r.top);
+      if (message.WParam) {
+        PaintSkin(reinterpret_cast<HDC>(message.WParam), r);
+      } else {
+        TPaintDC paint(Handle);
+        PaintSkin(paint, r);
+      }
+      message.Result = 0;
+      return false;
+    }
+    case WM_ERASEBKGND: {
+      if (!TransparentFace) return true;
+      const auto dc = reinterpret_cast<HDC>(message.WParam);
+      if (Control) {
+        DrawParentBackground(Control, dc);
+      } else {
+        RECT client{};
+        GetClientRect(Handle, &client);
+        FillParentColor(dc, client);
+      }
+      message.Result = 1;
+      return false;
+    }
+    default: return true;
+  }
+}
+
+void TSkinCheckControl::AfterMessage(TMessage& message) {
+  switch (message.Msg) {
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_UPDATEUISTATE:
+    case CM_EXIT:
+    case kCheckRefreshMessage:
+      // The platform's procedure draws its own look for these; ours goes back over it.
+      Redraw();
+      break;
+    default: TSkinControl::AfterMessage(message); break;
+  }
+}
+
+void TSkinCheckControl::PaintSkin(HDC dc, const RECT& rect) {
+  int frames = 0;
+  TBitmap* picture = Picture(frames);
+  if (!picture || frames < 1) {
+    Variant = 0;
+    LastFrame = 0;
+    return;
+  }
+  const int w = picture->Width() / frames, h = picture->Height();
+  const int index = FrameIndex(frames);
+  LastFrame = index;
+  const LONG_PTR style = Handle ? GetWindowLongW(Handle, GWL_STYLE) : 0;
+  const bool rightToLeft = Control && Control->UseRightToLeftReading();
+  TCheckLayout layout = CheckLayout(rect, w, h, (style & BS_RIGHTBUTTON) != 0, IsRadio(), rightToLeft);
+  if (Variant == 1 && !TransparentFace) FillFace(dc, rect);
+  DrawFrameStretched(dc, layout.Box, frames, index, *picture);
+  if (Variant == 0) return;
+
+  WindowText = Control ? GetTextProp(Control, "Caption") : WindowText;
+  HGDIOBJ font = nullptr;
+  COLORREF colour = GetTextColor(dc);
+  if (Control) {
+    font = Control->Font()->Handle();
+    colour = ColorToRGB(Control->Enabled() ? Control->Font()->Color() : kDisabledTextColour);
+  } else if (Handle) {
+    font = reinterpret_cast<HGDIOBJ>(SendMessageW(Handle, WM_GETFONT, 0, 0));
+  }
+  TSelectObject selectFont(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  const COLORREF oldText = SetTextColor(dc, colour);
+  const COLORREF oldBack = SetBkColor(dc, ColorToRGB(FaceColour()));
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+
+  const UINT flags = layout.Flags | DT_WORDBREAK | DT_EXPANDTABS;
+  RECT measured = layout.Text;
+  DrawTextAuto(dc, WindowText, measured, flags | DT_CALCRECT | DT_NOCLIP);
+  OffsetRect(&layout.Text, 0, (layout.Text.bottom - layout.Text.top - measured.bottom) / 2);
+  if (Handle && GetFocus() == Handle && !WindowText.empty() && PlatformVersion().Major != kStyledPlatformMajor)
+    DrawFocusAroundText(dc, flags, layout.Text);
+  DrawTextAuto(dc, WindowText, layout.Text, flags);
+
+  SetBkMode(dc, oldMode);
+  SetBkColor(dc, oldBack);
+  SetTextColor(dc, oldText);
+}
+
+// ---- TSkinCheckBox ----
+
+const TClassInfo& TSkinCheckBox::StaticClassInfo() {
+  static const TClassInfo info("TSkinCheckBox", &TSkinCheckControl::StaticClassInfo(), {});
+  return info;
+}
+
+void TSkinCheckBox::AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool recolour, TCanvas* workCanvas) {
+  if (Attached) return;
+  LastCheck = 0;
+  TSkinCheckControl::AttachControl(formSkinner, skinData, recolour, workCanvas);
+}
+
+void TSkinCheckBox::AfterMessage(TMessage& message) {
+  if (message.Msg == BM_SETCHECK) LastCheck = static_cast<int>(message.WParam) + 1;
+  TSkinCheckControl::AfterMessage(message);
+}
+
+TBitmap* TSkinCheckBox::Picture(int& frameCount) const {
+  if (!SkinData || !SkinData->Buttons || SkinData->Buttons->CheckButton.Empty()) return nullptr;
+  frameCount = SkinData->Buttons->CheckButtonFrame;
+  return &SkinData->Buttons->CheckButton;
+}
+
+int TSkinCheckBox::FrameIndex(int frameCount) {
+  const UINT state = Handle ? static_cast<UINT>(SendMessageW(Handle, BM_GETSTATE, 0, 0)) : 0;
+  int propertyIndex = 0;
+  if (Control) {
+    if (FindPropInfo(Control, "State")) {
+      propertyIndex = CheckStateIndex(GetEnumPropText(Control, "State"));
+    } else if (FindPropInfo(Control, "Checked")) {
+      propertyIndex = IsTrue(GetEnumPropText(Control, "Checked")) ? kCheckChecked : kCheckUnchecked;
+    }
+    // Data-aware boxes show what their data link last sent (2, mixed, shows as 4).
+    if (FindPropInfo(Control, "DataField") && LastCheck != 0)
+      propertyIndex = LastCheck == kCheckUncheckedDisabled ? kCheckCheckedDisabled : LastCheck;
+    if (FindPropInfo(Control, "DataBinding")) propertyIndex = kCheckUnchecked;
+  }
+  return CheckBoxFrame(state, propertyIndex, WindowDisabled(), frameCount);
+}
+
+// ---- TSkinRadioButton ----
+
+const TClassInfo& TSkinRadioButton::StaticClassInfo() {
+  static const TClassInfo info("TSkinRadioButton", &TSkinCheckControl::StaticClassInfo(), {});
+  return info;
+}
+
+TBitmap* TSkinRadioButton::Picture(int& frameCount) const {
+  if (!SkinData || !SkinData->Buttons || SkinData->Buttons->RadioButton.Empty()) return nullptr;
+  frameCount = SkinData->Buttons->RadioButtonFrame;
+  return &SkinData->Buttons->RadioButton;
+}
+
+int TSkinRadioButton::FrameIndex(int frameCount) {
+  bool checked = Handle && (SendMessageW(Handle, BM_GETCHECK, 0, 0) & BST_CHECKED);
+  if (Control && FindPropInfo(Control, "Checked")) checked = IsTrue(GetEnumPropText(Control, "Checked"));
+  return RadioButtonFrame(checked, WindowDisabled(), frameCount);
+}
+
+void RegisterCheckSkinners() {
+  RegisterSkinnerKind("TSkinCheckBox", [](TComponent* owner) -> TSkinControl* { return new TSkinCheckBox(owner); });
+  RegisterSkinnerKind("TSkinRadioButton",
+                      [](TComponent* owner) -> TSkinControl* { return new TSkinRadioButton(owner); });
+  RegisterSkinnerKind("TSkinObjImage", [](TComponent* owner) -> TSkinControl* { return new TSkinObjImage(owner); });
+}

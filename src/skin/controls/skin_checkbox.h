@@ -1,0 +1,94 @@
+// Check boxes and radio buttons: TSkinCheckBox and TSkinRadioButton draw the box or circle
+// from the "CheckButton" and "RadioButton" pictures of the skin's "Buttons" section, and the
+// caption themselves; the frame and layout rules as pure functions.
+#pragma once
+
+#include <string>
+
+#include "skin/controls/skin_control.h"
+
+// Frames of a check or radio picture with the usual four frames.
+inline constexpr int kCheckUnchecked = 1;
+inline constexpr int kCheckChecked = 2;
+inline constexpr int kCheckUncheckedDisabled = 3;
+inline constexpr int kCheckCheckedDisabled = 4;
+// Pictures used in groups of four: check boxes of 12 frames (unchecked, checked, mixed),
+// radio buttons of 8 (unchecked, checked).
+inline constexpr int kCheckGroupedFrames = 12;
+inline constexpr int kRadioGroupedFrames = 8;
+inline constexpr int kCheckMixed = 9;
+inline constexpr int kCheckMixedDisabled = 12;
+
+// The frame of a check box. buttonState is BM_GETSTATE; propertyIndex the index a framework
+// control's properties give (0: none, the button state decides).
+int CheckBoxFrame(UINT buttonState, int propertyIndex, bool disabled, int frameCount);
+// The frame of a radio button.
+int RadioButtonFrame(bool checked, bool disabled, int frameCount);
+// The index a check box's published "State" text gives (unchecked 1, checked 2, grayed 4; 0
+// for any other text).
+int CheckStateIndex(const std::string& stateText);
+
+// Where the box and the caption go in rect for a picture frame w x h.
+struct TCheckLayout {
+  RECT Box{};
+  RECT Text{};
+  UINT Flags = 0;
+};
+TCheckLayout CheckLayout(const RECT& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft);
+
+// What check boxes and radio buttons share: the face, the layout, the caption and the
+// redraws after the platform's own drawing.
+class TSkinCheckControl : public TSkinControl {
+  CORVANA_CLASS(TSkinCheckControl)
+
+public:
+  using TSkinControl::TSkinControl;
+  void AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool recolour, TCanvas* workCanvas) override;
+  void AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* formSkinner, TCanvas* workCanvas) override;
+  bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
+  void PaintSkin(HDC dc, const RECT& rect) override;
+
+  bool TransparentFace = false;
+  // The frame index of the last paint (0 before any or when nothing was drawn).
+  int LastFrame = 0;
+
+protected:
+  // The picture and its frame count (null when the skin has none).
+  virtual TBitmap* Picture(int& frameCount) const = 0;
+  virtual int FrameIndex(int frameCount) = 0;
+  virtual bool IsRadio() const = 0;
+  bool WindowDisabled() const;
+};
+
+class TSkinCheckBox : public TSkinCheckControl {
+  CORVANA_CLASS(TSkinCheckBox)
+
+public:
+  using TSkinCheckControl::TSkinCheckControl;
+  void AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool recolour, TCanvas* workCanvas) override;
+  void AfterMessage(TMessage& message) override;
+
+  // The last BM_SETCHECK wParam plus 1 (0 before any).
+  int LastCheck = 0;
+
+protected:
+  TBitmap* Picture(int& frameCount) const override;
+  int FrameIndex(int frameCount) override;
+  bool IsRadio() const override { return false; }
+};
+
+class TSkinRadioButton : public TSkinCheckControl {
+  CORVANA_CLASS(TSkinRadioButton)
+
+public:
+  using TSkinCheckControl::TSkinCheckControl;
+
+protected:
+  TBitmap* Picture(int& frameCount) const override;
+  int FrameIndex(int frameCount) override;
+  bool IsRadio() const override { return true; }
+};
+
+// Makes the check and radio skinners (and TSkinObjImage) available to discovery.
+void RegisterCheckSkinners();
