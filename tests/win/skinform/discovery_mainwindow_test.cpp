@@ -1,6 +1,7 @@
 // Discovery of the real main window, read from the program's resources with its stored skin:
-// every control's skinner as the built-in rows choose it; the push buttons' skinner is built and
-// attached, skinners that are not built yet are chosen and nothing is attached in their place.
+// every control's skinner as the built-in rows choose it; the push buttons', panels' and status
+// bar's skinners are built and attached, skinners that are not built yet are chosen and nothing
+// is attached in their place.
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
@@ -61,6 +62,18 @@ TEST(MainWindowDiscovery, EachControlGetsItsSkinnerKind) {
       EXPECT_EQ(button->Perform(SKINMSG_QUERY), 1);
     }
     EXPECT_EQ(SendMessageW(form->Button1->Handle(), SKINMSG_QUERY, 0, 0), 1);
+    // The panels and the status bar have their skinners too, and say so.
+    for (TWinControl* control : {static_cast<TWinControl*>(form->Panel1), static_cast<TWinControl*>(form->Panel2),
+                                 static_cast<TWinControl*>(form->StatusBar1)}) {
+      SCOPED_TRACE(control->Name());
+      const TDiscoveryRecord* record = discovery.RecordOf(control);
+      ASSERT_TRUE(record);
+      EXPECT_TRUE(record->Built);
+      ASSERT_TRUE(record->Skinner);
+      EXPECT_EQ(record->Skinner->Owner(), control);
+      EXPECT_EQ(SendMessageW(control->Handle(), SKINMSG_QUERY, 0, 0), 1);
+    }
+    EXPECT_EQ(form->Panel1->Color(), data->Colour(SkinColour::ButtonFace));
   }
   FreeSkinManager();
 }
