@@ -7,6 +7,7 @@
 #include "ui/canvas.h"
 #include "ui/menus.h"
 #include "ui/stdctrls.h"
+#include "ui/tabcontrol.h"
 
 namespace {
 
@@ -358,6 +359,15 @@ bool TCustomForm::DialogKey(WPARAM key) {
   TWinControl* focused = ControlOfWindow(GetFocus());
   switch (key) {
     case VK_TAB:
+      // Ctrl+Tab turns the pages of the tab control around the focus.
+      if (GetKeyState(VK_CONTROL) < 0) {
+        for (TWinControl* c = focused; c; c = c->Parent()) {
+          if (auto* tabs = dynamic_cast<TCustomTabControl*>(c)) {
+            tabs->SelectNextTab(GetKeyState(VK_SHIFT) >= 0);
+            return true;
+          }
+        }
+      }
       SelectNext(focused, GetKeyState(VK_SHIFT) >= 0, true);
       return true;
     case VK_RETURN:

@@ -63,7 +63,7 @@ void TTabSheet::WndProc(TMessage& message) {
 
 const TClassInfo& TPageControl::StaticClassInfo() {
   static const TClassInfo info(
-      "TPageControl", &TWinControl::StaticClassInfo(),
+      "TPageControl", &TCustomTabControl::StaticClassInfo(),
       {
           props::Reference<TPageControl, TTabSheet>("ActivePage", &TPageControl::ActivePage,
                                                     &TPageControl::SetActivePage),
@@ -77,12 +77,7 @@ const TClassInfo& TPageControl::StaticClassInfo() {
   return info;
 }
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
-  SetControlStyle(csAcceptsControls | csCaptureMouse);
-  SetBoundsFields(0, 0, 289, 193);
-  SetTabStop(true);
-  SetColor(clBtnFace);
-}
+TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {}
 
 bool TPageControl::AcceptChild(TComponent* child) {
   // Only pages live directly on a page control.
@@ -105,26 +100,28 @@ void TPageControl::WndProc(TMessage& message) {
       }
       return;
     }
-    case CN_NOTIFY: {
-      // SKINMSG_DONE shares this number and carries SKIN_MAGIC, not a header.
-      if (!IsNotifyHeaderPointer(message.LParam)) return;
-      const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
-      if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
-        const int index = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
-        if (TTabSheet* page = PageOfTab(index)) {
-          FActivePage = page;
-          ShowActivePage();
-          if (OnChange) OnChange(this);
-        }
-      }
-      return;
-    }
-    case WM_ERASEBKGND:
-      DefaultHandler(message);
-      return;
     default: break;
   }
-  TWinControl::WndProc(message);
+  TCustomTabControl::WndProc(message);
+}
+
+void TPageControl::TabChosen(int index) {
+  TTabSheet* page = PageOfTab(index);
+  if (!page) return;
+  // The focus does not stay behind on a page that is hidden.
+  TTabSheet* old = FActivePage;
+  const HWND focus = GetFocus();
+  const bool focusOnOldPage = old && old->HandleAllocated() && focus && IsChild(old->Handle(), focus);
+  FActivePage = page;
+  ShowActivePage();
+  if (focusOnOldPage) {
+    std::vector<TWinControl*> list;
+    page->GetTabOrderList(list);
+    const auto first = std::find_if(list.begin(), list.end(), [](TWinControl* c) { return c->CanFocus(); });
+    if (first != list.end()) (*first)->SetFocus();
+    else SetFocus();
+  }
+  if (OnChange) OnChange(this);
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {
@@ -186,32 +183,6 @@ void TPageControl::ShowActivePage() {
   }
 }
 
-void TPageControl::SetTabPosition(TTabPosition position) {
-  if (position == FTabPosition) return;
-  FTabPosition = position;
-  RecreateWnd();
-}
-
-void TPageControl::SetStyle(TTabStyle style) {
-  if (style == FStyle) return;
-  FStyle = style;
-  RecreateWnd();
-}
-
-void TPageControl::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.SuperClassName = WC_TABCONTROLW;
-  params.Style |= WS_CLIPCHILDREN;
-  switch (FTabPosition) {
-    case TTabPosition::tpBottom: params.Style |= TCS_BOTTOM; break;
-    case TTabPosition::tpLeft: params.Style |= TCS_VERTICAL | TCS_MULTILINE; break;
-    case TTabPosition::tpRight: params.Style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE; break;
-    default: break;
-  }
-  if (FStyle == TTabStyle::tsButtons) params.Style |= TCS_BUTTONS;
-  if (FStyle == TTabStyle::tsFlatButtons) params.Style |= TCS_BUTTONS | TCS_FLATBUTTONS;
-}
-
 void TPageControl::AfterCreateWnd() {
   UpdateTabs();
   if (FActivePage) SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(FActivePage->TabIndex()), 0);
@@ -233,18 +204,6 @@ void TPageControl::UpdateTabs() {
   }
   if (FActivePage) SendMessageW(h, TCM_SETCURSEL, static_cast<WPARAM>(FActivePage->TabIndex()), 0);
   Realign();
-}
-
-void TPageControl::AdjustClientRect(RECT& rect) {
-  if (HandleAllocated() && SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0) > 0) {
-    SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rect));
-    return;
-  }
-  // Before the window exists: the usual room for one row of tabs and the page border.
-  rect.left += 4;
-  rect.right -= 4;
-  rect.bottom -= 4;
-  rect.top += 24;
 }
 
 void TPageControl::AlignControls(TControl*, RECT& rect) {

@@ -3,12 +3,9 @@
 
 #include <vector>
 
-#include "ui/wincontrol.h"
+#include "ui/tabcontrol.h"
 
 class TPageControl;
-
-enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
-enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 
 class TTabSheet : public TWinControl {
   CORVANA_CLASS(TTabSheet)
@@ -29,7 +26,7 @@ private:
   bool FTabVisible = true;
 };
 
-class TPageControl : public TWinControl {
+class TPageControl : public TCustomTabControl {
   CORVANA_CLASS(TPageControl)
 
 public:
@@ -40,22 +37,16 @@ public:
   void SetActivePage(TTabSheet* page);
   int ActivePageIndex() const;
   void SetActivePageIndex(int index);
-  TTabPosition TabPosition() const { return FTabPosition; }
-  void SetTabPosition(TTabPosition position);
-  TTabStyle Style() const { return FStyle; }
-  void SetStyle(TTabStyle style);
   // The visible tab index that shows a page, and back.
   TTabSheet* PageOfTab(int tabIndex) const;
-  TNotifyEvent OnChange;
 
   void Loaded() override;
   bool AcceptChild(TComponent* child) override;
 
 protected:
-  void CreateParams(TCreateParams& params) override;
   void AfterCreateWnd() override;
-  void AdjustClientRect(RECT& rect) override;
   void AlignControls(TControl* control, RECT& rect) override;
+  void TabChosen(int index) override;
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -68,6 +59,4 @@ private:
 
   std::vector<TTabSheet*> FPages;
   TTabSheet* FActivePage = nullptr;
-  TTabPosition FTabPosition = TTabPosition::tpTop;
-  TTabStyle FStyle = TTabStyle::tsTabs;
 };
