@@ -144,14 +144,22 @@ HWND TAppDriver::InfoMemo() const {
   return memos.size() == 1 ? memos[0] : nullptr;
 }
 
-void TAppDriver::SelectTab(int index) {
-  // Click the tab as a user would: its rectangle is read inside the program's own memory.
+RECT TAppDriver::TabScreenRect(int index) const {
   const HWND tabs = PageControl();
   void* remote = VirtualAllocEx(FProcess.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
   RECT r{};
   if (remote && SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote)))
     ReadProcessMemory(FProcess.hProcess, remote, &r, sizeof r, nullptr);
   if (remote) VirtualFreeEx(FProcess.hProcess, remote, 0, MEM_RELEASE);
+  MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void TAppDriver::SelectTab(int index) {
+  // Click the tab as a user would: its rectangle is read inside the program's own memory.
+  const HWND tabs = PageControl();
+  RECT r = TabScreenRect(index);
+  MapWindowPoints(nullptr, tabs, reinterpret_cast<POINT*>(&r), 2);
   const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   PostMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(tabs, WM_LBUTTONUP, 0, at);

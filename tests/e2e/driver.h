@@ -36,6 +36,8 @@ public:
   HWND InfoMemo() const;
   HWND PageControl() const;
   void SelectTab(int index);
+  // A tab of the page control on the screen (read inside the program's own memory).
+  RECT TabScreenRect(int index) const;
 
   // A message box of this process (class "#32770"), or null.
   HWND FindDialog(const std::wstring& caption = L"") const;
