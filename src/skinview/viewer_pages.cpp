@@ -1,5 +1,5 @@
 // The pages of the viewer: the frame (with a dialog, a borderless form and a message box),
-// panels and text controls, and what is not skinned yet.
+// text controls, and what is not skinned yet.
 #include "skinview/viewer_pages.h"
 
 #include "skinview/viewer_form.h"
@@ -107,8 +107,10 @@ void ShowIconsForm(TSkinViewForm& viewer, const wchar_t* title, std::uint32_t ic
 const std::vector<TViewerPage>& ViewerPages() {
   static const std::vector<TViewerPage> pages = {
       {L"窗体", &FillFramePage},
-      {L"面板与文本", &FillPanelsPage},
+      {L"文本", &FillTextPage},
       {L"按钮", &FillButtonsPage},
+      {L"复选", &FillChecksPage},
+      {L"容器", &FillContainersPage},
       {L"关于", &FillAboutPage},
   };
   return pages;
@@ -145,26 +147,8 @@ void FillFramePage(TSkinViewForm& form, TTabSheet& page) {
   });
 }
 
-void FillPanelsPage(TSkinViewForm& form, TTabSheet& page) {
-  struct PanelSample {
-    const wchar_t* Caption;
-    TBevelCut Outer;
-    TBevelCut Inner;
-  };
-  const PanelSample panels[] = {
-      {L"凸起的面板", TBevelCut::bvRaised, TBevelCut::bvNone},
-      {L"凹下的面板", TBevelCut::bvLowered, TBevelCut::bvNone},
-      {L"双层斜边", TBevelCut::bvRaised, TBevelCut::bvLowered},
-      {L"无斜边", TBevelCut::bvNone, TBevelCut::bvNone},
-  };
-  int left = 16;
-  for (const PanelSample& sample : panels) {
-    auto* panel = Place<TPanel>(form, page, left, 14, 136, 60);
-    panel->SetBevelOuter(sample.Outer);
-    panel->SetBevelInner(sample.Inner);
-    panel->SetCaption(sample.Caption);
-    left += 146;
-  }
+void FillTextPage(TSkinViewForm& form, TTabSheet& page) {
+  Text(form, page, 16, 14, 580, 36, L"面板、分组框和状态栏在“容器”页，复选框和单选框在“复选”页。");
 
   Text(form, page, 16, 90, 90, 18, L"标签：");
   Text(form, page, 110, 90, 200, 18, L"普通标签 Label 文本");

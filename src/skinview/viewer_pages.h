@@ -17,8 +17,10 @@ struct TViewerPage {
 const std::vector<TViewerPage>& ViewerPages();
 
 void FillFramePage(TSkinViewForm& form, TTabSheet& page);
-void FillPanelsPage(TSkinViewForm& form, TTabSheet& page);
+void FillTextPage(TSkinViewForm& form, TTabSheet& page);
 void FillButtonsPage(TSkinViewForm& form, TTabSheet& page);
+void FillChecksPage(TSkinViewForm& form, TTabSheet& page);
+void FillContainersPage(TSkinViewForm& form, TTabSheet& page);
 // Skinners the pages choose themselves (for controls no skin kind names), set on the skin
 // component once it exists.
 void ChooseViewerSkinners(TSkinViewForm& form, TSkinData& skin);
