@@ -283,6 +283,10 @@ const TClassInfo& TSkinTabSheet::StaticClassInfo() {
   return info;
 }
 
+void TSkinTabSheet::AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool, TCanvas* workCanvas) {
+  TSkinControl::AttachControl(formSkinner, skinData, true, workCanvas);
+}
+
 bool TSkinTabSheet::BeforeMessage(TMessage& m) {
   if (!TSkinControl::BeforeMessage(m)) return false;
   if (Variant != 0) return true;

@@ -56,6 +56,8 @@ class TSkinTabSheet : public TSkinControl {
 
 public:
   using TSkinControl::TSkinControl;
+  // Always recoloured: labels on the page paint their background in the page's colour.
+  void AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool recolour, TCanvas* workCanvas) override;
   bool BeforeMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 };
