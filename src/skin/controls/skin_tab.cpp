@@ -9,6 +9,7 @@
 #include "skin/file/imgutil.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_draw.h"
+#include "skin/model/skin_manage.h"
 #include "ui/canvas.h"
 #include "ui/gdi.h"
 #include "ui/pagecontrol.h"
@@ -18,8 +19,6 @@ namespace {
 
 // Tab texts are read into a buffer of this many characters.
 constexpr int kTabTextBuffer = 80;
-// Frames of the "Tabs" picture: 1 another tab, 2 the current one.
-constexpr int kOtherTabFrame = 1, kCurrentTabFrame = 2;
 // The page border's margins when the skin gives only the "Tabs" border picture.
 constexpr RECT kFixedPaneMargins{4, 5, 4, 4};
 
@@ -137,6 +136,29 @@ bool TSkinTab::BeforeMessage(TMessage& m) {
   }
 }
 
+void TSkinTab::AfterMessage(TMessage& m) {
+  switch (m.Msg) {
+    case WM_MOUSEMOVE: {
+      TCHITTESTINFO hit{};
+      hit.pt = POINT{static_cast<short>(LOWORD(m.LParam)), static_cast<short>(HIWORD(m.LParam))};
+      const int tab = static_cast<int>(SendMessageW(Handle, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+      if (tab != HotTab) {
+        HotTab = tab;
+        Redraw();
+      }
+      TrackMouseLeave(Handle);
+      break;
+    }
+    case WM_MOUSELEAVE:
+      if (HotTab != -1) {
+        HotTab = -1;
+        Redraw();
+      }
+      break;
+    default: TSkinControl::AfterMessage(m); break;
+  }
+}
+
 bool TSkinTab::HitCloseBox(const TMessage& m) {
   const int x = static_cast<short>(LOWORD(m.LParam)), y = static_cast<short>(HIWORD(m.LParam));
   for (int i = static_cast<int>(CloseBoxes.size()) - 1; i >= 0; --i) {
@@ -226,7 +248,8 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
         RECT itemRect{};
         if (!SendMessageW(Handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&itemRect))) continue;
         const TTabRect item = TabInStrip(ToTab(itemRect), Placement, window, pane, length);
-        const int frame = i == current ? kCurrentTabFrame : kOtherTabFrame;
+        int frame = i == current ? kCurrentTabFrame : kOtherTabFrame;
+        if (i == HotTab && i != current && tabs->Frame >= kHotTabFrame) frame = kHotTabFrame;
         DrawSkinFrame(sdc, ToRect(item), TabImage, tabs->Margins(), tabs->Tile, std::max(tabs->Frame, 1), frame,
                       tabs->Trans == 1);
         if (CloseBoxesOn) {
@@ -245,7 +268,7 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
         caption.Text = text;
         caption.ImageIndex = image;
         caption.Images = images;
-        caption.Colour = frame == kOtherTabFrame ? tabs->NormalColour2 : tabs->MouseOverColour2;
+        caption.Colour = frame == kCurrentTabFrame ? tabs->MouseOverColour2 : tabs->NormalColour2;
         caption.Enabled = EnabledLook;
         caption.ReadingFlags = ReadingOrderFlags(0);
         DrawTabCaption(sdc, ToRect(item), TCaptionAlign::Centre, caption);

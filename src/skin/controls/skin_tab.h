@@ -15,6 +15,8 @@ class TSkinUpDown;
 // A close box was clicked: wParam the tab window, lParam the tab; an answer of 0 lets the
 // skinner destroy the page.
 inline constexpr UINT SKINMSG_TABCLOSE = 0x3507;
+// Frames of the "Tabs" picture.
+inline constexpr int kOtherTabFrame = 1, kCurrentTabFrame = 2, kHotTabFrame = 4;
 // The Tag of a page control that shows close boxes on its tabs.
 inline constexpr int kCloseBoxTag = 7777;
 
@@ -28,6 +30,7 @@ public:
   void AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* formSkinner, TCanvas* workCanvas) override;
   void SkinChanged() override;
   bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 
   void PrepareImages();
@@ -43,6 +46,8 @@ public:
   TBitmap StripBitmap;
   TSkinUpDown* ArrowSkinner = nullptr;
   bool CloseBoxesOn = false;
+  // The tab under the mouse, drawn with the hot frame when the picture has one; -1 for none.
+  int HotTab = -1;
 
 private:
   void AfterAttach();

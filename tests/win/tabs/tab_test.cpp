@@ -119,6 +119,17 @@ TEST_F(TabTest, TabsOnTopShowTheCurrentAndOtherFramesAndThePageBorder) {
   // The page border: 4 pixels around the display area, one pixel less on the tabs' side.
   EXPECT_EQ(probe->At(display.left - 4, display.bottom), FrameColour(kPane, 1));
   EXPECT_EQ(probe->At(display.right + 3, display.top - 3), FrameColour(kPane, 1));
+  // The mouse over another tab lights it with the hot frame; the current tab keeps its own.
+  const RECT other = ItemRect(h, 2);
+  SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(other.left + 5, other.top + 5));
+  EXPECT_EQ(skinner->HotTab, 2);
+  EXPECT_EQ(PaintOf(*skinner)->At(other.left + 1, other.top + 1 + kTabTop), TabBody(4));
+  const RECT current = ItemRect(h, 1);
+  SendMessageW(h, WM_MOUSEMOVE, 0, MAKELPARAM(current.left + 5, current.top + 5));
+  EXPECT_EQ(PaintOf(*skinner)->At(current.left + 1, current.top + 1 + kTabTop), TabBody(2));
+  SendMessageW(h, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(skinner->HotTab, -1);
+  EXPECT_EQ(PaintOf(*skinner)->At(other.left + 1, other.top + 1 + kTabTop), TabBody(1));
   // Beside the last tab the row shows the parent's colour.
   const RECT last = ItemRect(h, 2);
   EXPECT_NE(probe->At(last.right + 20, last.top + 8), TabBody(1));
