@@ -2,6 +2,7 @@
 #include "ui/collection.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 const TClassInfo& TCollectionItem::StaticClassInfo() {
   static const TClassInfo info("TCollectionItem", &TPersistent::StaticClassInfo(), {});
@@ -23,7 +24,17 @@ TCollectionItem* TCollection::Add() {
   return FItems.back().get();
 }
 
+TCollectionItem* TCollection::Insert(int index) {
+  if (index < 0 || index > Count()) throw std::out_of_range("TCollection::Insert");
+  auto item = FFactory(*this);
+  TCollectionItem* result = item.get();
+  FItems.insert(FItems.begin() + index, std::move(item));
+  Changed(nullptr);
+  return result;
+}
+
 void TCollection::Delete(int index) {
+  if (index < 0 || index >= Count()) throw std::out_of_range("TCollection::Delete");
   FItems.erase(FItems.begin() + index);
   Changed(nullptr);
 }

@@ -35,6 +35,8 @@ public:
   int Count() const { return static_cast<int>(FItems.size()); }
   TCollectionItem* Items(int index) const { return FItems.at(static_cast<size_t>(index)).get(); }
   TCollectionItem* Add();
+  // A new item at index (0 to Count).
+  TCollectionItem* Insert(int index);
   void Delete(int index);
   void Clear();
   int IndexOf(const TCollectionItem* item) const;

@@ -141,6 +141,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   BoundsChanged();
   if (wasVisibleWindowless) Invalidate();
   if (FAlign != TAlign::alNone && FParent && !FParent->Aligning()) RequestAlign();
+  // Parents that scroll their children measure them again.
+  if (FParent) FParent->Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(this), 0);
 }
 
 RECT TControl::ClientRect() { return RECT{0, 0, FWidth, FHeight}; }

@@ -76,7 +76,7 @@ using TWndMethod = std::function<void(TMessage&)>;
 //   CM_RECREATEWND       0xB033  the control's window is to be destroyed and created again
 //   CM_INVALIDATE        0xB034  (reserved)
 //   CM_SYSFONTCHANGED    0xB035  (reserved)
-//   CM_CONTROLCHANGE     0xB036  (reserved)
+//   CM_CONTROLCHANGE     0xB036  to a parent: a child's bounds changed; wParam = the child
 //   CM_CHANGED           0xB037  (reserved)
 //
 // Reflected notifications: a parent that receives WM_COMMAND, WM_NOTIFY, WM_DRAWITEM,
@@ -112,6 +112,7 @@ inline constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;
 inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;
 inline constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 inline constexpr UINT CM_RECREATEWND = CM_BASE + 51;
+inline constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
 
 inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;

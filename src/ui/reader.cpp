@@ -20,12 +20,15 @@
 #include "ui/extctrls.h"
 #include "ui/form.h"
 #include "ui/groupbox.h"
+#include "ui/headercontrol.h"
 #include "ui/hintwindow.h"
 #include "ui/imagelist.h"
 #include "ui/listbox.h"
+#include "ui/listview.h"
 #include "ui/menus.h"
 #include "ui/pagecontrol.h"
 #include "ui/scrollbar.h"
+#include "ui/scrollbox.h"
 #include "ui/statusbar.h"
 #include "ui/stdctrls.h"
 #include "ui/strings.h"
@@ -42,7 +45,8 @@ void RegisterFrameworkClasses() {
           &THintWindow::StaticClassInfo(), &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(),
           &TProgressBar::StaticClassInfo(), &TTrackBar::StaticClassInfo(), &TUpDown::StaticClassInfo(),
           &TDateTimePicker::StaticClassInfo(), &TScrollBar::StaticClassInfo(), &TCheckBox::StaticClassInfo(),
-          &TRadioButton::StaticClassInfo(), &TGroupBox::StaticClassInfo(), &TRadioGroup::StaticClassInfo()})
+          &TRadioButton::StaticClassInfo(), &TGroupBox::StaticClassInfo(), &TRadioGroup::StaticClassInfo(),
+          &TListView::StaticClassInfo(), &THeaderControl::StaticClassInfo(), &TScrollBox::StaticClassInfo()})
       RegisterComponentClass(*info);
     return true;
   }();
