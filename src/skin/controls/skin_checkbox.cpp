@@ -16,67 +16,10 @@ namespace {
 constexpr UINT kCheckRefreshMessage = 0xB0D0;
 // The platform major version whose visual styles draw their own focus cue.
 constexpr int kStyledPlatformMajor = 6;
-// Gap between the box and the caption.
-constexpr int kCaptionGap = 2;
-
-// The 12-frame (and 8-frame) pictures: the usual indexes moved into their groups of four.
-int Grouped(int index) {
-  switch (index) {
-    case kCheckChecked: return 5;
-    case kCheckUncheckedDisabled: return 4;
-    case kCheckCheckedDisabled: return 8;
-    default: return index;
-  }
-}
 
 bool IsTrue(const std::string& text) { return LowerAscii(text) == "true"; }
 
 }  // namespace
-
-int CheckStateIndex(const std::string& stateText) {
-  const std::string text = LowerAscii(stateText);
-  if (text.find("uncheck") != std::string::npos) return kCheckUnchecked;
-  if (text.find("check") != std::string::npos) return kCheckChecked;
-  if (text.find("gray") != std::string::npos) return kCheckCheckedDisabled;
-  return 0;
-}
-
-int CheckBoxFrame(UINT buttonState, int propertyIndex, bool disabled, int frameCount) {
-  int index = propertyIndex ? propertyIndex : (buttonState & BST_CHECKED) ? kCheckChecked : kCheckUnchecked;
-  if (disabled) index += 2;
-  const bool mixed = buttonState & BST_INDETERMINATE;
-  if (mixed) index = kCheckCheckedDisabled;
-  if (frameCount == kCheckGroupedFrames) {
-    if (mixed) return disabled ? kCheckMixedDisabled : kCheckMixed;
-    index = Grouped(index);
-  }
-  return index;
-}
-
-int RadioButtonFrame(bool checked, bool disabled, int frameCount) {
-  int index = checked ? kCheckChecked : kCheckUnchecked;
-  if (disabled) index += 2;
-  return frameCount == kRadioGroupedFrames ? Grouped(index) : index;
-}
-
-TCheckLayout CheckLayout(const RECT& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft) {
-  TCheckLayout layout;
-  const int top = rect.top + (rect.bottom - rect.top - h) / 2;
-  if (rightButton) {
-    // The circle keeps one pixel off the right edge.
-    const int right = radio ? rect.right - 1 : rect.right;
-    layout.Box = RECT{right - w, top, right, top + h};
-    layout.Text = rect;
-    layout.Text.right = layout.Box.left - kCaptionGap;
-    layout.Flags = rightToLeft ? DT_RTLREADING | DT_RIGHT : 0;
-  } else {
-    layout.Box = RECT{rect.left, top, rect.left + w, top + h};
-    layout.Text = rect;
-    layout.Text.left = layout.Box.right + kCaptionGap;
-    layout.Flags = rightToLeft ? DT_RTLREADING : 0;
-  }
-  return layout;
-}
 
 // ---- TSkinCheckControl ----
 
@@ -172,9 +115,12 @@ void TSkinCheckControl::PaintSkin(HDC dc, const RECT& rect) {
   LastFrame = index;
   const LONG_PTR style = Handle ? GetWindowLongW(Handle, GWL_STYLE) : 0;
   const bool rightToLeft = Control && Control->UseRightToLeftReading();
-  TCheckLayout layout = CheckLayout(rect, w, h, (style & BS_RIGHTBUTTON) != 0, IsRadio(), rightToLeft);
+  const TCheckLayout rules = CheckLayout(TCheckRect{rect.left, rect.top, rect.right, rect.bottom}, w, h,
+                                         (style & BS_RIGHTBUTTON) != 0, IsRadio(), rightToLeft);
+  const RECT box{rules.Box.Left, rules.Box.Top, rules.Box.Right, rules.Box.Bottom};
+  RECT text{rules.Text.Left, rules.Text.Top, rules.Text.Right, rules.Text.Bottom};
   if (Variant == 1 && !TransparentFace) FillFace(dc, rect);
-  DrawFrameStretched(dc, layout.Box, frames, index, *picture);
+  DrawFrameStretched(dc, box, frames, index, *picture);
   if (Variant == 0) return;
 
   WindowText = Control ? GetTextProp(Control, "Caption") : WindowText;
@@ -191,13 +137,13 @@ void TSkinCheckControl::PaintSkin(HDC dc, const RECT& rect) {
   const COLORREF oldBack = SetBkColor(dc, ColorToRGB(FaceColour()));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
 
-  const UINT flags = layout.Flags | DT_WORDBREAK | DT_EXPANDTABS;
-  RECT measured = layout.Text;
+  const UINT flags = rules.Flags | DT_WORDBREAK | DT_EXPANDTABS;
+  RECT measured = text;
   DrawTextAuto(dc, WindowText, measured, flags | DT_CALCRECT | DT_NOCLIP);
-  OffsetRect(&layout.Text, 0, (layout.Text.bottom - layout.Text.top - measured.bottom) / 2);
+  OffsetRect(&text, 0, (text.bottom - text.top - measured.bottom) / 2);
   if (Handle && GetFocus() == Handle && !WindowText.empty() && PlatformVersion().Major != kStyledPlatformMajor)
-    DrawFocusAroundText(dc, flags, layout.Text);
-  DrawTextAuto(dc, WindowText, layout.Text, flags);
+    DrawFocusAroundText(dc, flags, text);
+  DrawTextAuto(dc, WindowText, text, flags);
 
   SetBkMode(dc, oldMode);
   SetBkColor(dc, oldBack);

@@ -1,40 +1,12 @@
 // Check boxes and radio buttons: TSkinCheckBox and TSkinRadioButton draw the box or circle
 // from the "CheckButton" and "RadioButton" pictures of the skin's "Buttons" section, and the
-// caption themselves; the frame and layout rules as pure functions.
+// caption themselves (the frame and layout rules are in check_rules).
 #pragma once
 
 #include <string>
 
+#include "skin/controls/check_rules.h"
 #include "skin/controls/skin_control.h"
-
-// Frames of a check or radio picture with the usual four frames.
-inline constexpr int kCheckUnchecked = 1;
-inline constexpr int kCheckChecked = 2;
-inline constexpr int kCheckUncheckedDisabled = 3;
-inline constexpr int kCheckCheckedDisabled = 4;
-// Pictures used in groups of four: check boxes of 12 frames (unchecked, checked, mixed),
-// radio buttons of 8 (unchecked, checked).
-inline constexpr int kCheckGroupedFrames = 12;
-inline constexpr int kRadioGroupedFrames = 8;
-inline constexpr int kCheckMixed = 9;
-inline constexpr int kCheckMixedDisabled = 12;
-
-// The frame of a check box. buttonState is BM_GETSTATE; propertyIndex the index a framework
-// control's properties give (0: none, the button state decides).
-int CheckBoxFrame(UINT buttonState, int propertyIndex, bool disabled, int frameCount);
-// The frame of a radio button.
-int RadioButtonFrame(bool checked, bool disabled, int frameCount);
-// The index a check box's published "State" text gives (unchecked 1, checked 2, grayed 4; 0
-// for any other text).
-int CheckStateIndex(const std::string& stateText);
-
-// Where the box and the caption go in rect for a picture frame w x h.
-struct TCheckLayout {
-  RECT Box{};
-  RECT Text{};
-  UINT Flags = 0;
-};
-TCheckLayout CheckLayout(const RECT& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft);
 
 // What check boxes and radio buttons share: the face, the layout, the caption and the
 // redraws after the platform's own drawing.

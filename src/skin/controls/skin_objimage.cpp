@@ -8,20 +8,8 @@ namespace {
 
 // The transparent colour the strips are drawn with, as the decimal text of its value.
 constexpr const wchar_t* kMagentaText = L"16711935";
-// A picture with this many frames also has a fifth, the glyphs' third look.
-constexpr int kFiveFramePicture = 5;
 
 }  // namespace
-
-std::vector<int> ObjImageGlyphFrames(int kind, int frameCount) {
-  const bool five = frameCount == kFiveFramePicture;
-  switch (kind) {
-    case kObjImageCheck: return {1, 2, five ? 5 : 0, 1, 2, five ? 5 : 0, 3, 4, five ? 5 : 0};
-    case kObjImageRadio: return {1, 2, 1, 2, 3, 4};
-    case kObjImagePropertiesCheck: return {1, 2, five ? 5 : 0, 1, 2, five ? 5 : 0};
-    default: return {};
-  }
-}
 
 const TClassInfo& TSkinObjImage::StaticClassInfo() {
   static const TClassInfo info("TSkinObjImage", &TSkinControl::StaticClassInfo(),

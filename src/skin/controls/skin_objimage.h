@@ -2,17 +2,8 @@
 // other component families that draw themselves from glyph strips of their own.
 #pragma once
 
+#include "skin/controls/check_rules.h"
 #include "skin/controls/skin_control.h"
-
-// Kinds: check boxes of the first family ("CustomGlyphs", 9 glyphs), its radio buttons (6),
-// check boxes of the second family ("Properties" object's "Glyph", 6).
-inline constexpr int kObjImageCheck = 1;
-inline constexpr int kObjImageRadio = 2;
-inline constexpr int kObjImagePropertiesCheck = 3;
-
-// The frame (1-based, 0 for none) each glyph of a kind's strip copies from a picture of
-// frameCount frames; the strip's length is the vector's size.
-std::vector<int> ObjImageGlyphFrames(int kind, int frameCount);
 
 class TSkinObjImage : public TSkinControl {
   CORVANA_CLASS(TSkinObjImage)

@@ -28,13 +28,6 @@ void DrawCentredText(const TSkinControl& skinner, HDC dc, const RECT& rect, UINT
   if (!enabled) SetTextColor(dc, old);
 }
 
-UINT StatusAlignFlags(const std::string& alignment, bool rightToLeft) {
-  const std::string a = LowerAscii(alignment);
-  if (a == "tacenter") return DT_CENTER;
-  const bool right = a == "tarightjustify";
-  return right != rightToLeft ? DT_RIGHT : DT_LEFT;
-}
-
 const TClassInfo& TSkinStatusBar::StaticClassInfo() {
   static const TClassInfo info("TSkinStatusBar", &TSkinControl::StaticClassInfo(), {});
   return info;

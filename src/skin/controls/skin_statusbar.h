@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "skin/controls/check_rules.h"
 #include "skin/controls/skin_control.h"
 
 // Frames of "StatusBarEdges".
@@ -19,10 +20,6 @@ inline constexpr int kSizeGripFrame = 5;
 // (DT_LEFT, DT_RIGHT or DT_CENTER); grey when not enabled; skinner gives the reading order.
 void DrawCentredText(const TSkinControl& skinner, HDC dc, const RECT& rect, UINT align, bool enabled,
                      const std::wstring& text);
-
-// The text flags of an alignment name ("taLeftJustify" ...), left and right swapped for
-// right-to-left panels.
-UINT StatusAlignFlags(const std::string& alignment, bool rightToLeft);
 
 class TSkinStatusBar : public TSkinControl {
   CORVANA_CLASS(TSkinStatusBar)
