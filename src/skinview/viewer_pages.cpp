@@ -111,6 +111,7 @@ const std::vector<TViewerPage>& ViewerPages() {
       {L"按钮", &FillButtonsPage},
       {L"复选", &FillChecksPage},
       {L"容器", &FillContainersPage},
+      {L"列表", &FillListsPage},
       {L"关于", &FillAboutPage},
   };
   return pages;

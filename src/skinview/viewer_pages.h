@@ -24,4 +24,6 @@ void FillContainersPage(TSkinViewForm& form, TTabSheet& page);
 // Skinners the pages choose themselves (for controls no skin kind names), set on the skin
 // component once it exists.
 void ChooseViewerSkinners(TSkinViewForm& form, TSkinData& skin);
+// A report list view, a header control, scroll bars and a scroll box (viewer_lists_page.cpp).
+void FillListsPage(TSkinViewForm& form, TTabSheet& page);
 void FillAboutPage(TSkinViewForm& form, TTabSheet& page);
