@@ -80,6 +80,8 @@ void TSkinComBox::AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* f
   AttachLists(false);
 }
 
+// The lists' skinners belong to the combo skinner alone: listed with the form skinner as well,
+// they would be freed twice. Skin changes reach them through the combo skinner.
 void TSkinComBox::AttachLists(bool framework) {
   if (!Handle) return;
   const bool haveInfo = RefreshInfo();
@@ -88,7 +90,7 @@ void TSkinComBox::AttachLists(bool framework) {
       ListWindow = ComboInfo.hwndList;
       if (framework && ListWindow && !DropScroller) {
         DropScroller = MakeScroller("TComboxScrollBar");
-        if (DropScroller) DropScroller->AttachWindow(ListWindow, SkinData, FormSkinner, WorkCanvas);
+        if (DropScroller) DropScroller->AttachWindow(ListWindow, SkinData, nullptr, WorkCanvas);
       }
     }
     // A Unicode edit part reports its paints and presses through the combo already.
@@ -103,7 +105,7 @@ void TSkinComBox::AttachLists(bool framework) {
   ListWindow = ComboInfo.hwndList;
   if (framework && ListWindow && (GetWindowLongW(ListWindow, GWL_STYLE) & WS_CHILD) && !ListScroller) {
     ListScroller = MakeScroller("TSkinScrollbarH");
-    if (ListScroller) ListScroller->AttachWindow(ListWindow, SkinData, FormSkinner, WorkCanvas);
+    if (ListScroller) ListScroller->AttachWindow(ListWindow, SkinData, nullptr, WorkCanvas);
   }
 }
 
@@ -140,6 +142,12 @@ void TSkinComBox::Detach() {
     if (*scroller && (*scroller)->LifeState != kSkinnerWindowDestroyed) (*scroller)->Detach();
     scroller->reset();
   }
+}
+
+void TSkinComBox::SkinChanged() {
+  TSkinControl::SkinChanged();
+  for (TSkinControl* scroller : {ListScroller.get(), DropScroller.get()})
+    if (scroller) scroller->SkinChanged();
 }
 
 void TSkinComBox::AfterMessage(TMessage& message) {

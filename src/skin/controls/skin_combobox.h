@@ -32,6 +32,7 @@ public:
   void AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool recolour, TCanvas* workCanvas) override;
   void AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* formSkinner, TCanvas* workCanvas) override;
   void Detach() override;
+  void SkinChanged() override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   void PaintSystemSized(HDC dc, const RECT& rect);

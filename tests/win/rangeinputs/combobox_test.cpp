@@ -9,6 +9,7 @@
 #include "skin/controls/skin_combobox.h"
 #include "skin/file/imgutil.h"
 #include "skin/form/control_skinners.h"
+#include "ui/skin_messages.h"
 #include "ui/stdctrls.h"
 #include "win/rangeinputs/range_skin_test.h"
 
@@ -217,6 +218,9 @@ TEST_F(ComboSkin, OpensShowsTheListChoosesByMouseAndKeyboardAndCloses) {
     ASSERT_TRUE(Skinner->DropScroller);
     EXPECT_STREQ(Skinner->DropScroller->ClassName().c_str(), "TComboxScrollBar");
     EXPECT_EQ(Skinner->DropScroller->Handle, info.hwndList);
+    // The combo skinner alone owns it: a form skinner freeing its list never frees it twice.
+    EXPECT_EQ(std::count(Host.List.begin(), Host.List.end(), Skinner->DropScroller.get()), 0);
+    EXPECT_EQ(std::count(Host.List.begin(), Host.List.end(), Skinner), 1);
     int changes = 0;
     combo->OnChange = [&](TObject*) { ++changes; };
 
@@ -290,6 +294,34 @@ TEST(ComboRules, FramesByStateAndInAMirroredStrip) {
   EXPECT_EQ(MirroredFrame(4, 1), 4);
   EXPECT_EQ(MirroredFrame(4, 3), 2);
   EXPECT_EQ(MirroredFrame(5, 3), 3);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ComboSkin, AFormSkinnerFreeingItsSkinnersLeavesWorkingCombos) {
+  TComboBox* dropDown = Combo(TComboBoxStyle::csDropDownList);
+  TComboBox* simple = Combo(TComboBoxStyle::csSimple);
+  const HWND list = Info(dropDown).hwndList;
+  // As a form skinner that stops skinning does it: from the end of its list, detached, unlisted
+  // and freed.
+  while (!Host.List.empty()) {
+    TSkinControl* skinner = Host.List.back();
+    Host.List.pop_back();
+    skinner->Detach();
+    skinner->FormSkinner = nullptr;
+    skinner->Free();
+  }
+  EXPECT_NE(SendMessageW(dropDown->Handle(), SKINMSG_QUERY, 0, 0), 1);
+  EXPECT_NE(SendMessageW(list, SKINMSG_QUERY, 0, 0), 1);
+  dropDown->SetDroppedDown(true);
+  EXPECT_TRUE(IsWindowVisible(list));
+  Key(dropDown->Handle(), VK_DOWN);
+  Key(dropDown->Handle(), VK_RETURN);
+  EXPECT_EQ(dropDown->ItemIndex(), 5);
+  Key(simple->Handle(), VK_DOWN);
+  EXPECT_EQ(simple->ItemIndex(), 5);
 }
 
 }  // namespace
