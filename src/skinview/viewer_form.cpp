@@ -25,6 +25,7 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const std::wstring& skinFile) : 
   Font()->SetName(L"宋体");
   Font()->SetHeight(-12);
   BuildPages();
+  BuildMenus();
 
   // The skin component must be known and the manager able to make form skinners before the
   // component loads, as when a form description carrying it is read.
@@ -37,6 +38,7 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const std::wstring& skinFile) : 
   std::wstring problem;
   if (!skinFile.empty() && ReadSkinFile(skinFile, FSkinData->StoredStream(), problem)) {
     FSkinFile = skinFile;
+    AddRecentSkin(skinFile);
   } else {
     if (!skinFile.empty()) ReportError(L"无法打开皮肤“" + skinFile + L"”：\n" + problem + L"\n改用内置默认皮肤。");
     UseDefaultSkin();
@@ -127,6 +129,7 @@ bool TSkinViewForm::OpenSkinFile(const std::wstring& path) {
     return false;
   }
   FSkinFile = path;
+  AddRecentSkin(path);
   UpdateState();
   return true;
 }
@@ -160,6 +163,7 @@ std::wstring TSkinViewForm::StatusText() const {
 void TSkinViewForm::UpdateState() {
   if (FStatusBar) FStatusBar->SetSimpleText(StatusText());
   if (ToggleButton) ToggleButton->SetCaption(Skinning() ? L"关闭换肤(F2)" : L"开启换肤(F2)");
+  UpdateMenus();
 }
 
 void TSkinViewForm::ReportError(const std::wstring& text) {
@@ -171,6 +175,14 @@ void TSkinViewForm::ReportError(const std::wstring& text) {
 }
 
 void TSkinViewForm::KeyMessage(MSG& msg, bool& handled) {
+  if (msg.message == WM_RBUTTONUP && HandleAllocated() && dynamic_cast<TTabSheet*>(ControlOfWindow(msg.hwnd)) &&
+      GetAncestor(msg.hwnd, GA_ROOT) == Handle()) {
+    POINT at{};
+    GetCursorPos(&at);
+    ShowContextMenu(at);
+    handled = true;
+    return;
+  }
   if (msg.message != WM_KEYDOWN || !HandleAllocated()) return;
   if (GetAncestor(msg.hwnd, GA_ROOT) != Handle()) return;
   if (msg.wParam == VK_F2) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/stream.h"
 #include "base/win32.h"
@@ -13,6 +14,10 @@
 #include "ui/statusbar.h"
 #include "ui/stdctrls.h"
 
+class TImageList;
+class TMainMenu;
+class TMenuItem;
+class TPopupMenu;
 class TSkinData;
 
 class TSkinViewForm : public TForm {
@@ -41,6 +46,13 @@ public:
   const std::wstring& SkinFileShown() const { return FSkinFile; }
   std::wstring StatusText() const;
 
+  // The main menu and the right-click menu (viewer_menus.cpp).
+  TMainMenu* MainMenu() const { return FMainMenu; }
+  TPopupMenu* ContextMenu() const { return FContextMenu; }
+  // The skin files opened in this run, newest first.
+  const std::vector<std::wstring>& RecentSkins() const { return FRecent; }
+  void ShowContextMenu(POINT screen);
+
   // Receives error texts for the user, also those of the start; a message box when empty
   // (tests set it, so no box waits for a click).
   static std::function<void(const std::wstring& text)> OnError;
@@ -56,6 +68,10 @@ private:
   void UseDefaultSkin();
   void StartSkinData();
   void UpdateState();
+  void BuildMenus();
+  // Captions, checks and the recent list follow the state.
+  void UpdateMenus();
+  void AddRecentSkin(const std::wstring& path);
   void ReportError(const std::wstring& text);
   // F2 and Ctrl+O anywhere in this window.
   void KeyMessage(MSG& msg, bool& handled);
@@ -65,4 +81,12 @@ private:
   TStatusBar* FStatusBar = nullptr;
   std::wstring FSkinFile;
   std::function<void(MSG&, bool&)> FSavedOnMessage;
+  TMainMenu* FMainMenu = nullptr;
+  TPopupMenu* FContextMenu = nullptr;
+  TImageList* FMenuImages = nullptr;
+  TMenuItem* FToggleItem = nullptr;
+  TMenuItem* FRecentItem = nullptr;
+  TMenuItem* FStatusItem = nullptr;
+  TMenuItem* FPagesItem = nullptr;
+  std::vector<std::wstring> FRecent;
 };

@@ -112,6 +112,7 @@ const std::vector<TViewerPage>& ViewerPages() {
       {L"复选", &FillChecksPage},
       {L"容器", &FillContainersPage},
       {L"列表", &FillListsPage},
+      {L"菜单", &FillMenusPage},
       {L"关于", &FillAboutPage},
   };
   return pages;

@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "base/win32.h"
+
 class TSkinData;
 class TSkinViewForm;
 class TTabSheet;
@@ -26,4 +28,7 @@ void FillContainersPage(TSkinViewForm& form, TTabSheet& page);
 void ChooseViewerSkinners(TSkinViewForm& form, TSkinData& skin);
 // A report list view, a header control, scroll bars and a scroll box (viewer_lists_page.cpp).
 void FillListsPage(TSkinViewForm& form, TTabSheet& page);
+void FillMenusPage(TSkinViewForm& form, TTabSheet& page);
+// Opens (or brings forward) the raw MDI frame of the menu page; its window.
+HWND ShowMdiSample(TSkinViewForm& viewer);
 void FillAboutPage(TSkinViewForm& form, TTabSheet& page);

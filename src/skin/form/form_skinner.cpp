@@ -385,6 +385,9 @@ void TWinSkinForm::ReskinForm() {
     Form->SetHeight(Form->Height() + 1);
     Form->SetHeight(Form->Height() - 1);
   }
+  // A bare window takes the new frame around the same client area too; otherwise its client
+  // would keep the old skin's borders and overlap the new ones.
+  if (FrameSkinned && !Form && (!IsChildWindow || MdiRole == mdiChild)) FitWindowToFrame(true);
   UpdateWindowRegion();
   NotifySkinned();
   LifeState = fsActive;
@@ -578,6 +581,10 @@ bool TWinSkinForm::FrameStage2(TMessage& m) {
     case CM_MENUCHANGED:
       CallPrevious(m);
       OnMenuChanged();
+      return true;
+    case WM_MENUCHAR:
+      if (OnMenuChar(m)) return true;
+      CallPrevious(m);
       return true;
     default:
       if (m.Msg == SKINMSG_MENUCLICK) {

@@ -206,6 +206,9 @@ private:
   // Menu messages (menu_track.cpp); false: not handled here.
   bool OnMenuItemMessage(TMessage& message);
   bool OnKeyMenu(TMessage& message);
+  // An accelerator typed in an owner-drawn popup: the item with that letter runs.
+  bool OnMenuChar(TMessage& message);
+  TMenuItem* FrameworkItemOf(UINT command, ULONG_PTR data) const;
   void OnDialogChar(TMessage& message);
   // The framework reported a rebuilt main menu.
   void OnMenuChanged();

@@ -72,6 +72,9 @@ void TWinSkinMenu::ReadHandleItems(HMENU menu, bool lookUpTextItemsOnly) {
     info.dwTypeData = text;
     info.cch = kMaxItemText;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    // The platform's own pictures in the bar (the system menu and buttons of a maximized MDI
+    // child) are drawn by the skin's MDI buttons instead.
+    if (info.fType & MFT_BITMAP) continue;
     auto item = std::make_unique<TMenuBtn>(Owner, this);
     item->SkinData = SkinData;
     item->Index = static_cast<int>(Items.size());

@@ -94,7 +94,11 @@ void DrawMenuText(TSkinData* skin, const TMenuItemView& item, TCanvas& canvas, U
     if (colour == Colour(skin, SkinColour::MenuText, COLOR_MENUTEXT)) colour = static_cast<TColor>(GetSysColor(COLOR_GRAYTEXT));
   }
   canvas.Font().SetColor(colour);
+  // The font and colour go into the DC here: the canvas selects its tools only for its own
+  // drawing calls.
   HDC dc = canvas.Handle();
+  TSelectObject font(dc, canvas.Font().Handle());
+  SetTextColor(dc, ColorToRGB(colour));
   SetBkMode(dc, TRANSPARENT);
   DrawTextAuto(dc, text, rect, flags);
 }
@@ -311,6 +315,7 @@ void MeasureOsMenuItem(TSkinData* skin, const std::wstring& text, TCanvas& canva
     return;
   }
   RECT r{0, 0, 0, 0};
+  TSelectObject font(canvas.Handle(), canvas.Font().Handle());
   DrawTextAuto(canvas.Handle(), text, r, kTextFormat | DT_CALCRECT | DT_NOCLIP);
   width = (r.right - r.left) + 26 + MenuItemLeftWidth(skin);
   height = std::max(height, static_cast<int>(r.bottom - r.top)) + 4;

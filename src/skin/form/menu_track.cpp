@@ -360,6 +360,38 @@ bool TWinSkinForm::OnMenuItemMessage(TMessage& m) {
 
 // ---- keyboard ----
 
+TMenuItem* TWinSkinForm::FrameworkItemOf(UINT command, ULONG_PTR data) const {
+  if (TMenuItem* item = SystemPopup ? ItemIn(SystemPopup.get(), command, data) : nullptr) return item;
+  if (!Form) return nullptr;
+  for (int i = 0; i < Form->ComponentCount(); ++i) {
+    if (TMenuItem* item = ItemIn(dynamic_cast<TMenu*>(Form->Components(i)), command, data)) return item;
+  }
+  return nullptr;
+}
+
+bool TWinSkinForm::OnMenuChar(TMessage& m) {
+  // Owner-drawn items have no text the platform could search for their accelerator.
+  const auto menu = reinterpret_cast<HMENU>(m.LParam);
+  const auto ch = static_cast<wchar_t>(LOWORD(m.WParam));
+  if (!menu || !ch) return false;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_DATA | MIIM_FTYPE | MIIM_STATE;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) || !(info.fType & MFT_OWNERDRAW)) continue;
+    std::wstring caption;
+    if (TMenuItem* item = FrameworkItemOf(info.wID, info.dwItemData)) caption = GetTextProp(item, "Caption");
+    else if (const auto it = FOsItemTexts.find(info.wID); it != FOsItemTexts.end()) caption = it->second;
+    const bool enabled = !(info.fState & (MFS_GRAYED | MFS_DISABLED));
+    if (FindAccelIndex({TAccelEntry{caption, enabled, true}}, ch) == 0) {
+      m.Result = MAKELRESULT(i, MNC_EXECUTE);
+      return true;
+    }
+  }
+  return false;
+}
+
 bool TWinSkinForm::OnKeyMenu(TMessage& m) {
   if ((m.WParam & 0xFFF0) != SC_KEYMENU || MenuTracking) return false;
   const auto ch = static_cast<wchar_t>(m.LParam);
