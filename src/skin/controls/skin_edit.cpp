@@ -107,12 +107,18 @@ void TSkinEdit::AfterMessage(TMessage& message) {
   }
 }
 
+void TSkinEdit::SkinChanged() {
+  TSkinControl::SkinChanged();
+  if (ArrowSkinner) ArrowSkinner->SkinChanged();
+}
+
 void TSkinEdit::FindSpinPartner() {
   for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsSpinClass(ClassLower(child))) continue;
+    // Owned by this skinner alone: listed with the form skinner as well, it could be freed twice.
     ArrowSkinner = new TSkinUpDown(this);
     ArrowSkinner->EditPartner = true;
-    ArrowSkinner->AttachWindow(child, SkinData, FormSkinner, WorkCanvas);
+    ArrowSkinner->AttachWindow(child, SkinData, nullptr, WorkCanvas);
     return;
   }
 }

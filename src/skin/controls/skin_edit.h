@@ -18,6 +18,7 @@ public:
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
+  void SkinChanged() override;
 
   // The skinner of the spin child, made at the first paint that finds one.
   TSkinUpDown* ArrowSkinner = nullptr;

@@ -222,6 +222,8 @@ TEST_F(EditSkin, ASpinChildGetsItsSkinnerAndKeepsOffTheEditsBorder) {
   EXPECT_TRUE(Skinner->ArrowSkinner->EditPartner);
   EXPECT_EQ(Skinner->ArrowSkinner->Handle, spin);
   EXPECT_EQ(SendMessageW(spin, SKINMSG_QUERY, 0, 0), 1);
+  // Only the edit's skinner is listed with the form skinner; it owns the arrows' skinner.
+  EXPECT_EQ(Host.List, std::vector<TSkinControl*>{Skinner});
 
   // The arrows are 2 pixels from the edit's top, bottom and right: they draw one in from each
   // and leave white there, so the 3-pixel border stays whole.
