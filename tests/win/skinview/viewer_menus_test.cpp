@@ -9,6 +9,7 @@
 #include "skinview/viewer_form.h"
 #include "skinview/viewer_pages.h"
 #include "ui/skin_messages.h"
+#include "win/formskinner/menu_test_support.h"
 #include "win/support/ui_test.h"
 
 namespace {
@@ -111,6 +112,28 @@ TEST_F(ViewerMenusTest, TheRawMdiFrameShowsItsMaximizedChildsButtonsInItsSkinned
   EXPECT_TRUE(SkinManager()->MdiMaximized);
   // The viewer keeps one frame: asked again, it brings the same one forward.
   EXPECT_EQ(ShowMdiSample(*form), mdi);
+}
+
+TEST_F(ViewerMenusTest, ARightClickOnAPageOpensTheSkinnedPopupWhoseItemRunsOnce) {
+  using namespace menutest;
+  TTabSheet* sheet = form->Pages()->Pages(0);
+  ASSERT_TRUE(form->ContextMenu()->OwnerDraw());  // the skin draws its items
+  bool skinned = false;
+  Script().push_back([&] {
+    const HWND popup = OpenPopup();
+    skinned = popup && SkinManager()->IsSkinnedPopup(popup);
+    // Down to "next page" (the fourth item, past the separator) and run it.
+    for (int i = 0; i < 4; ++i) Key(VK_DOWN);
+  });
+  Script().push_back([] { Key(VK_RETURN); });
+  bool handled = false;
+  ASSERT_TRUE(RunScript([&] {
+    MSG click{sheet->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(40, 40), 0, {}};
+    TestApplication().OnMessage(click, handled);
+  }));
+  EXPECT_TRUE(handled);
+  EXPECT_TRUE(skinned);
+  EXPECT_EQ(form->Pages()->ActivePageIndex(), 1);
 }
 
 }  // namespace
