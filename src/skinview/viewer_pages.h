@@ -23,6 +23,7 @@ void FillTextPage(TSkinViewForm& form, TTabSheet& page);
 void FillButtonsPage(TSkinViewForm& form, TTabSheet& page);
 void FillChecksPage(TSkinViewForm& form, TTabSheet& page);
 void FillContainersPage(TSkinViewForm& form, TTabSheet& page);
+void FillInputsPage(TSkinViewForm& form, TTabSheet& page);
 // Skinners the pages choose themselves (for controls no skin kind names), set on the skin
 // component once it exists.
 void ChooseViewerSkinners(TSkinViewForm& form, TSkinData& skin);
