@@ -46,6 +46,7 @@ protected:
     auto clicks = aboutClicks;
     about->OnClick = [clicks](TObject*) { ++*clicks; };
     form->SetMenu(menu);
+    if (rightToLeft) form->SetBiDiMode(TBiDiMode::bdRightToLeft);
     form->Show();
     PumpMessages(30);
     GetClientRect(form->Handle(), &clientBefore);
@@ -95,6 +96,12 @@ protected:
   std::shared_ptr<int> aboutClicks;
   TWinSkinForm* skinner = nullptr;
   RECT clientBefore{};
+  bool rightToLeft = false;
+};
+
+class RightToLeftMenuBarTest : public MenuBarTest {
+protected:
+  RightToLeftMenuBarTest() { rightToLeft = true; }
 };
 
 TEST_F(MenuBarTest, TheBandTakesThePlatformBarsPlaceAndLaysTheItemsOut) {
@@ -376,6 +383,33 @@ TEST_F(MenuBarTest, TheSystemMenuAndAFormsPopupMenuAreSkinnedAndRunTheirCommandO
   ASSERT_TRUE(RunScript([&] { popupMenu->Popup(w.left + 60, w.top + 90); }));
   EXPECT_TRUE(popupSkinned);
   EXPECT_EQ(*clicks, 1);
+}
+
+TEST_F(RightToLeftMenuBarTest, ItemsRunFromTheRightAndTheArrowsTradePlaces) {
+  ASSERT_TRUE(skinner->RightToLeft);
+  RECT w{};
+  GetWindowRect(form->Handle(), &w);
+  // From the band's right end less the bar picture's right cap + 8, leftwards.
+  int x = (w.right - w.left) - kRight - (kBarRightCap + 8);
+  const wchar_t* texts[] = {L"File", L"Edit"};
+  for (int i = 0; i < 2; ++i) {
+    const int width = TextWidth(texts[i]);
+    EXPECT_EQ(Item(i).Bounds.right, x) << i;
+    EXPECT_EQ(Item(i).Bounds.left, x - width - 10) << i;
+    x -= width + 10;
+  }
+  // In a right-to-left bar the left arrow goes on to the next item (past the disabled one).
+  std::vector<int> seen;
+  Script().push_back([&] {
+    seen.push_back(MenuLoopOpenIndex());
+    Key(VK_LEFT);
+  });
+  Script().push_back([&] {
+    seen.push_back(MenuLoopOpenIndex());
+    Key(VK_ESCAPE);
+  });
+  ASSERT_TRUE(RunScript([&] { PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0); }));
+  EXPECT_EQ(seen, (std::vector<int>{0, 2}));
 }
 
 }  // namespace
