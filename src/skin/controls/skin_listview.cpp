@@ -84,7 +84,10 @@ void TSkinScControl::SkinChanged() {
 void TSkinScControl::Detach() {
   if (!Active) return;
   TSkinControl::Detach();
-  if (LifeState != kSkinnerWindowDestroyed) ScrollBar.reset();
+  if (LifeState != kSkinnerWindowDestroyed)
+    ScrollBar.reset();
+  else if (ScrollBar && IsWindow(ScrollBar->Window()))
+    ScrollBar->HideOverlay();  // the control is gone: nothing stays standing over its place
 }
 
 void RegisterListSkinners() {

@@ -37,6 +37,18 @@ void SetBarHot(TWScrollbar* bar, WPARAM wParam) {
   bar->Repaint();
 }
 
+// At detach the overlays go; when the scrolled window itself was destroyed they are only hidden
+// (they may be going with the parent), so none is left standing over an empty place.
+void HideOrFreeBars(bool windowDestroyed, std::unique_ptr<TWScrollbar>& horz, std::unique_ptr<TWScrollbar>& vert) {
+  if (windowDestroyed) {
+    for (TWScrollbar* bar : {horz.get(), vert.get()})
+      if (bar && bar->Window() && IsWindow(bar->Window())) bar->HideOverlay();
+    return;
+  }
+  horz.reset();
+  vert.reset();
+}
+
 }  // namespace
 
 RECT OverlayCorner(HWND window, const TWScrollbar& vert, const TWScrollbar& horz) {
@@ -176,10 +188,7 @@ void TSkinScrollbar::Detach() {
     FixedColorChanged = false;
   }
   TSkinControl::Detach();
-  if (LifeState != kSkinnerWindowDestroyed) {
-    HorzBar.reset();
-    VertBar.reset();
-  }
+  HideOrFreeBars(LifeState == kSkinnerWindowDestroyed, HorzBar, VertBar);
 }
 
 // ---- TSkinScrollbarH ----
@@ -237,10 +246,7 @@ void TSkinScrollbarH::SkinChanged() {
 void TSkinScrollbarH::Detach() {
   if (!Active) return;
   TSkinControl::Detach();
-  if (LifeState != kSkinnerWindowDestroyed) {
-    HorzBar.reset();
-    VertBar.reset();
-  }
+  HideOrFreeBars(LifeState == kSkinnerWindowDestroyed, HorzBar, VertBar);
 }
 
 // ---- TComboxScrollBar ----

@@ -218,6 +218,15 @@ TEST_F(OverlayTest, TheOverlaysFollowTheirMemoHiddenShownResizedAndDisabled) {
   const HWND overlay = vert.Window();
   skinner->Detach();
   EXPECT_FALSE(IsWindow(overlay));
+
+  // A memo destroyed under its skinner leaves no overlay showing where it was.
+  TMemo* gone = NewMemo(TScrollStyle::ssBoth, 320, 10, 250, 200);
+  TSkinScrollbar* goneSkinner = Skin(gone);
+  const HWND goneBar = goneSkinner->VertBar->Window();
+  ASSERT_TRUE(IsWindowVisible(goneBar));
+  DestroyWindow(gone->Handle());
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(goneBar) && IsWindowVisible(goneBar));
 }
 
 TEST_F(OverlayTest, ARightToLeftMemoHasItsSkinnedBarOnTheLeftAndTheWheelMovesTheThumb) {
