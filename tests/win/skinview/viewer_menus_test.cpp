@@ -112,6 +112,19 @@ TEST_F(ViewerMenusTest, TheRawMdiFrameShowsItsMaximizedChildsButtonsInItsSkinned
   EXPECT_TRUE(SkinManager()->MdiMaximized);
   // The viewer keeps one frame: asked again, it brings the same one forward.
   EXPECT_EQ(ShowMdiSample(*form), mdi);
+  // A new frame menu given to the MDI client becomes the bar's items; the window keeps none.
+  HMENU other = CreateMenu();
+  AppendMenuW(other, MF_STRING, 3001, L"甲(&A)");
+  AppendMenuW(other, MF_STRING, 3002, L"乙(&B)");
+  AppendMenuW(other, MF_STRING, 3003, L"丙(&C)");
+  SendMessageW(skinner->MdiClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(other), 0);
+  PumpMessages(30);
+  EXPECT_EQ(GetMenu(mdi), nullptr);
+  ASSERT_EQ(skinner->MenuBar->ItemCount, 3);
+  EXPECT_EQ(skinner->MenuBar->Items[2]->Caption, L"丙(&C)");
+  EXPECT_GT(skinner->MenuBar->Items[2]->Bounds.right, skinner->MenuBar->Items[1]->Bounds.right);
+  DestroyWindow(mdi);
+  DestroyMenu(other);
 }
 
 TEST_F(ViewerMenusTest, ARightClickOnAPageOpensTheSkinnedPopupWhoseItemRunsOnce) {
