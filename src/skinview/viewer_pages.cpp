@@ -112,8 +112,9 @@ const std::vector<TViewerPage>& ViewerPages() {
       {L"复选", &FillChecksPage},
       {L"容器", &FillContainersPage},
       {L"输入", &FillInputsPage},
-      {L"列表", &FillListsPage},
+      {L"标签页", &FillTabsPage},
       {L"菜单", &FillMenusPage},
+      {L"列表", &FillListsPage},
       {L"关于", &FillAboutPage},
   };
   return pages;
@@ -181,9 +182,7 @@ void FillTextPage(TSkinViewForm& form, TTabSheet& page) {
 void FillAboutPage(TSkinViewForm& form, TTabSheet& page) {
   Text(form, page, 16, 14, 580, 36,
        L"Corvana 皮肤查看器：把一个皮肤用到引擎能换肤的每一种控件上，每类控件一页。命令行：corvana-skinview.exe [皮肤文件]");
-  Text(form, page, 16, 60, 580, 36,
-       L"已换肤：窗体外框（标题栏、边框、标题按钮），对话框窗体、无边框窗体、消息框，面板、标签、编辑框、备注框，按钮、图形按钮、快捷按钮、菜单按钮，组合框、日期、上下按钮、进度条、滑块。");
-  Text(form, page, 16, 106, 580, 36,
-       L"尚未换肤（后续工作加入，届时各有一页）：滚动条、选项卡、复选框、单选框、分组框、列表框、状态栏、菜单。");
-  Text(form, page, 16, 152, 580, 36, L"键盘：F2 开关换肤，Ctrl+O 打开皮肤文件（*.skin）。");
+  Text(form, page, 16, 60, 580, 54,
+       L"由皮肤画出：窗体外框（标题栏、边框、标题按钮、系统菜单），对话框窗体、无边框窗体、消息框，菜单栏和弹出菜单，面板、分组框、状态栏，按钮、图形按钮、快捷按钮、菜单按钮，复选框、单选框，编辑框、备注框、组合框、列表框、日期，上下按钮、进度条、滑块，滚动条，选项卡，列表视图和列标题，媒体播放器。");
+  Text(form, page, 16, 124, 580, 36, L"键盘：F2 开关换肤，Ctrl+O 打开皮肤文件（*.skin）。");
 }

@@ -24,12 +24,13 @@ void FillButtonsPage(TSkinViewForm& form, TTabSheet& page);
 void FillChecksPage(TSkinViewForm& form, TTabSheet& page);
 void FillContainersPage(TSkinViewForm& form, TTabSheet& page);
 void FillInputsPage(TSkinViewForm& form, TTabSheet& page);
+void FillTabsPage(TSkinViewForm& form, TTabSheet& page);
 // Skinners the pages choose themselves (for controls no skin kind names), set on the skin
 // component once it exists.
 void ChooseViewerSkinners(TSkinViewForm& form, TSkinData& skin);
-// A report list view, a header control, scroll bars and a scroll box (viewer_lists_page.cpp).
-void FillListsPage(TSkinViewForm& form, TTabSheet& page);
 void FillMenusPage(TSkinViewForm& form, TTabSheet& page);
 // Opens (or brings forward) the raw MDI frame of the menu page; its window.
 HWND ShowMdiSample(TSkinViewForm& viewer);
+// A report list view, a header control, scroll bars and a scroll box (viewer_lists_page.cpp).
+void FillListsPage(TSkinViewForm& form, TTabSheet& page);
 void FillAboutPage(TSkinViewForm& form, TTabSheet& page);

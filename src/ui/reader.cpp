@@ -40,6 +40,7 @@ void RegisterFrameworkClasses() {
           &TSpeedButton::StaticClassInfo(), &TEdit::StaticClassInfo(),
           &TMemo::StaticClassInfo(), &TLabel::StaticClassInfo(), &TPanel::StaticClassInfo(),
           &TTimer::StaticClassInfo(), &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
+          &TTabControl::StaticClassInfo(),
           &TStatusBar::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TImageList::StaticClassInfo(),
           &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(), &TMenuItem::StaticClassInfo(),
           &THintWindow::StaticClassInfo(), &TListBox::StaticClassInfo(), &TComboBox::StaticClassInfo(),

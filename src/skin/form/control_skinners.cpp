@@ -5,6 +5,10 @@
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_checkbox.h"
 #include "skin/controls/skinner_kinds_inputs.h"
+#include "skin/controls/skin_scrollbar.h"
+#include "skin/controls/skin_listview.h"
+#include "skin/controls/skin_tab.h"
+#include "skin/controls/skin_tabset.h"
 #include "skin/form/discovery.h"
 
 void RegisterControlSkinners() {
@@ -13,6 +17,22 @@ void RegisterControlSkinners() {
   RegisterContainerSkinners();
   RegisterRangeSkinners();
   RegisterInputSkinners();
+  RegisterScrollSkinners();
+  RegisterTabSkinners();
+  RegisterListSkinners();
+  RegisterSkinnerAttach(TAttachMode::ScrollContainer,
+                        [](TSkinControl* skinner, TControl* control, TSkinData* skinData, ISkinnerHost* host, TCanvas* canvas) {
+                          if (auto* bar = dynamic_cast<TSkinScControl*>(skinner))
+                            bar->AttachScrollContainer(control, skinData, host, canvas);
+                        });
+  RegisterTabSetSkinners();
+  RegisterSkinnerAttach(TAttachMode::ScrollBar,
+                        [](TSkinControl* skinner, TControl* control, TSkinData* skinData, ISkinnerHost* host, TCanvas* canvas) {
+                          if (auto* scroll = dynamic_cast<TSkinScrollbar*>(skinner)) {
+                            scroll->WorkCanvas = canvas;
+                            scroll->AttachScrolled(control, skinData, host);
+                          }
+                        });
   RegisterSkinnerAttach(TAttachMode::Graphic,
                         [](TSkinControl* skinner, TControl*, TSkinData* skinData, ISkinnerHost* host, TCanvas* canvas) {
                           if (auto* speed = dynamic_cast<TSkinSpeedButton*>(skinner))

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "skin/controls/skin_scrollbar.h"
+#include "skin/form/discovery.h"
 #include "skin/form/popup_menu.h"
 #include "skin/model/skin_manage.h"
 #include "ui/application.h"
@@ -285,6 +287,28 @@ void TWinSkinForm::PurgeControlSkinners() {
   }
 }
 
+void TWinSkinForm::ReskinScroll(HWND oldWindow) {
+  for (TSkinControl* skinner : std::vector<TSkinControl*>(FControlSkinners)) {
+    if (!oldWindow || skinner->Handle != oldWindow) continue;
+    TControl* control = skinner->Control;
+    const std::string kind(skinner->ClassName());
+    const int variant = skinner->Variant;
+    const bool scrollKind = dynamic_cast<TSkinScrollbar*>(skinner) != nullptr;
+    RemoveControlSkinner(skinner);
+    skinner->FormSkinner = nullptr;
+    skinner->Free();
+    if (!scrollKind || !control || !SkinData) continue;
+    // The same kind (plain or list view) on the control's new window.
+    const TSkinnerFactory factory = FindSkinnerKind(kind);
+    const TSkinnerAttach attach = FindSkinnerAttach(TAttachMode::ScrollBar);
+    if (!factory || !attach) continue;
+    TSkinControl* fresh = factory(control);
+    if (!fresh) continue;
+    fresh->Variant = variant;
+    attach(fresh, control, SkinData, this, FWorkCanvas.get());
+  }
+}
+
 void TWinSkinForm::FreeControlSkinners(bool detach) {
   while (!FControlSkinners.empty()) {
     TSkinControl* skinner = FControlSkinners.back();
@@ -511,13 +535,7 @@ bool TWinSkinForm::FrameStage1(TMessage& m, bool& passed) {
         return true;
       }
       if (m.Msg == SKINMSG_RESKINSCROLL) {
-        // Scroll-bar skinners arrive with their own issue: the old one is only dropped here.
-        for (TSkinControl* skinner : std::vector<TSkinControl*>(FControlSkinners)) {
-          if (skinner->Handle == reinterpret_cast<HWND>(m.WParam)) {
-            RemoveControlSkinner(skinner);
-            skinner->Free();
-          }
-        }
+        ReskinScroll(reinterpret_cast<HWND>(m.WParam));
         return true;
       }
       break;

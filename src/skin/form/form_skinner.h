@@ -105,6 +105,9 @@ public:
 
   bool AddControlSkinner(TSkinControl* skinner) override;
   void RemoveControlSkinner(TSkinControl* skinner) override;
+  HWND HostWindow() const override { return Handle; }
+  // A scrolled control made its window anew: its scroll-bar skinner is replaced by a new one.
+  void ReskinScroll(HWND oldWindow);
   const std::vector<TSkinControl*>& ControlSkinners() const { return FControlSkinners; }
   // Frees the skinners whose window is gone.
   void PurgeControlSkinners();
