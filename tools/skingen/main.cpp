@@ -5,6 +5,7 @@
 
 #include "base/error.h"
 #include "bmp.h"
+#include "player_glyphs.h"
 #include "preview.h"
 #include "resources.h"
 #include "skin.h"
@@ -15,6 +16,7 @@ const char kUsage[] =
     "usage: skingen OUTDIR               write the skin folder: 34 pictures and corvana.ini\n"
     "       skingen --preview FILE       write the contact sheet of every picture (a BMP file)\n"
     "       skingen --resources OUTDIR   write track.bmp, trackvert.bmp, rededodeved.bmp, corvana.ico\n"
+    "                                    and the media player's 27 glyphs (en_mpplay.bmp ...)\n"
     "       skingen --help               show this text\n"
     "Folders are created when missing; existing files are replaced.\n";
 
@@ -56,6 +58,11 @@ void WriteResources(const std::string& dir) {
   WriteFile(In(base, "trackvert.bmp"), EncodeBmp4(MakeTrackVert(theme), TrackPalette(theme)));
   WriteFile(In(base, "rededodeved.bmp"), EncodeBmp1(MakeMenuGlyphs()));
   WriteFile(In(base, "corvana.ico"), EncodeIco(MakeIcon(theme)));
+  for (const PlayerGlyph& glyph : MakePlayerGlyphs()) {
+    std::string file = glyph.name + ".bmp";
+    for (char& c : file) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    WriteFile(In(base, file.c_str()), EncodeBmp24(glyph.image));
+  }
 }
 
 }  // namespace

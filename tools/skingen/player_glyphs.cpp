@@ -1,0 +1,80 @@
+// The media player's button glyphs drawn as hard-edged shapes on olive, so the olive key
+// leaves no fringe whatever face colour they are drawn on.
+#include "player_glyphs.h"
+
+#include <utility>
+
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+// The shape of one button, in glyph coordinates (pixel centres are at x + 0.5).
+Shape ButtonShape(int button) {
+  const auto right = [](double x0, double x1) { return Polygon(Points{{x0, 2}, {x1, 7}, {x0, 12}}); };
+  const auto left = [](double x0, double x1) { return Polygon(Points{{x1, 2}, {x0, 7}, {x1, 12}}); };
+  const auto bar = [](double x0, double x1) { return RoundRect(x0, 2, x1, 12, 0); };
+  switch (button) {
+    case 0: return right(5, 12);                                                           // play
+    case 1: return Union(bar(4, 7), bar(9, 12));                                          // pause
+    case 2: return RoundRect(4, 3, 12, 11, 0);                                            // stop
+    case 3: return Union(Union(right(2, 7), right(7, 12)), bar(12, 14));                  // next
+    case 4: return Union(Union(left(4, 9), left(9, 14)), bar(2, 4));                      // previous
+    case 5: return Union(right(4, 10), bar(10, 12));                                      // step
+    case 6: return Union(left(6, 12), bar(4, 6));                                         // back
+    case 7: return Ellipse(8, 7, 4.5, 4.5);                                               // record
+    default: return Union(Polygon(Points{{2, 8}, {8, 2}, {14, 8}}), RoundRect(2, 10, 14, 12, 0));  // eject
+  }
+}
+
+// Pixels whose centre lies in the shape take the colour, moved by (dx, dy).
+void Stamp(Image& image, const Shape& shape, Rgb colour, int dx = 0, int dy = 0) {
+  for (int y = 0; y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x)
+      if (shape(x + 0.5, y + 0.5)) image.Set(x + dx, y + dy, colour);
+}
+
+}  // namespace
+
+const std::vector<std::string>& PlayerGlyphStems() {
+  static const std::vector<std::string> stems = {"MPPLAY", "MPPAUSE", "MPSTOP",   "MPNEXT",  "MPPREV",
+                                                 "MPSTEP", "MPBACK",  "MPRECORD", "MPEJECT"};
+  return stems;
+}
+
+Rgb PlayerGlyphColour(int button) {
+  static const Rgb colours[] = {
+      {0, 150, 0},    // play: green
+      {200, 160, 0},  // pause: amber
+      {190, 0, 0},    // stop: red
+      {0, 60, 200},   // next: blue
+      {0, 60, 200},   // previous: blue
+      {0, 130, 170},  // step: teal
+      {0, 130, 170},  // back: teal
+      {230, 0, 0},    // record: bright red
+      {110, 0, 160},  // eject: purple
+  };
+  return colours[button];
+}
+
+std::vector<PlayerGlyph> MakePlayerGlyphs() {
+  std::vector<PlayerGlyph> glyphs;
+  const auto& stems = PlayerGlyphStems();
+  for (const char* look : {"EN", "DI", "CL"}) {
+    for (int i = 0; i < static_cast<int>(stems.size()); ++i) {
+      Image image(kGlyphWidth, kGlyphHeight, kGlyphOlive);
+      const Shape shape = ButtonShape(i);
+      const std::string prefix = look;
+      if (prefix == "EN") {
+        Stamp(image, shape, kGlyphInk);
+      } else if (prefix == "DI") {
+        // Embossed: a light copy one pixel down and right, the grey shape over it.
+        Stamp(image, shape, kGlyphLight, 1, 1);
+        Stamp(image, shape, kGlyphGrey);
+      } else {
+        Stamp(image, shape, PlayerGlyphColour(i));
+      }
+      glyphs.push_back({prefix + "_" + stems[static_cast<size_t>(i)], std::move(image)});
+    }
+  }
+  return glyphs;
+}
