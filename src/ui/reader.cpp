@@ -25,6 +25,7 @@
 #include "ui/imagelist.h"
 #include "ui/listbox.h"
 #include "ui/listview.h"
+#include "ui/mediaplayer.h"
 #include "ui/menus.h"
 #include "ui/pagecontrol.h"
 #include "ui/scrollbar.h"
@@ -47,7 +48,8 @@ void RegisterFrameworkClasses() {
           &TProgressBar::StaticClassInfo(), &TTrackBar::StaticClassInfo(), &TUpDown::StaticClassInfo(),
           &TDateTimePicker::StaticClassInfo(), &TScrollBar::StaticClassInfo(), &TCheckBox::StaticClassInfo(),
           &TRadioButton::StaticClassInfo(), &TGroupBox::StaticClassInfo(), &TRadioGroup::StaticClassInfo(),
-          &TListView::StaticClassInfo(), &THeaderControl::StaticClassInfo(), &TScrollBox::StaticClassInfo()})
+          &TListView::StaticClassInfo(), &THeaderControl::StaticClassInfo(), &TScrollBox::StaticClassInfo(),
+          &TMediaPlayer::StaticClassInfo()})
       RegisterComponentClass(*info);
     return true;
   }();
