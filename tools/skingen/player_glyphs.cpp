@@ -14,15 +14,24 @@ Shape ButtonShape(int button) {
   const auto left = [](double x0, double x1) { return Polygon(Points{{x1, 2}, {x0, 7}, {x1, 12}}); };
   const auto bar = [](double x0, double x1) { return RoundRect(x0, 2, x1, 12, 0); };
   switch (button) {
-    case 0: return right(5, 12);                                                           // play
-    case 1: return Union(bar(4, 7), bar(9, 12));                                          // pause
-    case 2: return RoundRect(4, 3, 12, 11, 0);                                            // stop
-    case 3: return Union(Union(right(2, 7), right(7, 12)), bar(12, 14));                  // next
-    case 4: return Union(Union(left(4, 9), left(9, 14)), bar(2, 4));                      // previous
-    case 5: return Union(right(4, 10), bar(10, 12));                                      // step
-    case 6: return Union(left(6, 12), bar(4, 6));                                         // back
-    case 7: return Ellipse(8, 7, 4.5, 4.5);                                               // record
-    default: return Union(Polygon(Points{{2, 8}, {8, 2}, {14, 8}}), RoundRect(2, 10, 14, 12, 0));  // eject
+    case 0:  // play
+      return right(5, 12);
+    case 1:  // pause
+      return Union(bar(4, 7), bar(9, 12));
+    case 2:  // stop
+      return RoundRect(4, 3, 12, 11, 0);
+    case 3:  // next
+      return Union(Union(right(2, 7), right(7, 12)), bar(12, 14));
+    case 4:  // previous
+      return Union(Union(left(4, 9), left(9, 14)), bar(2, 4));
+    case 5:  // step
+      return Union(right(4, 10), bar(10, 12));
+    case 6:  // back
+      return Union(left(6, 12), bar(4, 6));
+    case 7:  // record
+      return Ellipse(8, 7, 4.5, 4.5);
+    default:  // eject
+      return Union(Polygon(Points{{2, 8}, {8, 2}, {14, 8}}), RoundRect(2, 10, 14, 12, 0));
   }
 }
 
@@ -36,7 +45,7 @@ void Stamp(Image& image, const Shape& shape, Rgb colour, int dx = 0, int dy = 0)
 }  // namespace
 
 const std::vector<std::string>& PlayerGlyphStems() {
-  static const std::vector<std::string> stems = {"MPPLAY", "MPPAUSE", "MPSTOP",   "MPNEXT",  "MPPREV",
+  static const std::vector<std::string> stems = {"MPPLAY", "MPPAUSE", "MPSTOP",   "MPNEXT", "MPPREV",
                                                  "MPSTEP", "MPBACK",  "MPRECORD", "MPEJECT"};
   return stems;
 }

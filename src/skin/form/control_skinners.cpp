@@ -2,6 +2,7 @@
 #include "skin/form/control_skinners.h"
 
 #include "skin/controls/skin_bitbutton.h"
+#include "skin/controls/skin_mediaplayer.h"
 #include "skin/controls/skin_box.h"
 #include "skin/controls/skin_checkbox.h"
 #include "skin/controls/skinner_kinds_inputs.h"
@@ -13,6 +14,7 @@
 
 void RegisterControlSkinners() {
   RegisterButtonSkinners();
+  RegisterMediaPlayerSkinner();
   RegisterCheckSkinners();
   RegisterContainerSkinners();
   RegisterRangeSkinners();

@@ -1,11 +1,11 @@
 // The media player's glyphs: the 27 resource names, one size, olive around shapes that differ,
 // and each look in its own inks only.
+#include "player_glyphs.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <tuple>
-
-#include "player_glyphs.h"
 
 namespace {
 
