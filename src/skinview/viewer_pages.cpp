@@ -114,6 +114,7 @@ const std::vector<TViewerPage>& ViewerPages() {
       {L"输入", &FillInputsPage},
       {L"标签页", &FillTabsPage},
       {L"菜单", &FillMenusPage},
+      {L"媒体", &FillMediaPage},
       {L"列表", &FillListsPage},
       {L"关于", &FillAboutPage},
   };

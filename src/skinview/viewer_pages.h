@@ -31,6 +31,8 @@ void ChooseViewerSkinners(TSkinViewForm& form, TSkinData& skin);
 void FillMenusPage(TSkinViewForm& form, TTabSheet& page);
 // Opens (or brings forward) the raw MDI frame of the menu page; its window.
 HWND ShowMdiSample(TSkinViewForm& viewer);
+// A media player with a tone the viewer writes to the temp folder (viewer_media_page.cpp).
+void FillMediaPage(TSkinViewForm& form, TTabSheet& page);
 // A report list view, a header control, scroll bars and a scroll box (viewer_lists_page.cpp).
 void FillListsPage(TSkinViewForm& form, TTabSheet& page);
 void FillAboutPage(TSkinViewForm& form, TTabSheet& page);
