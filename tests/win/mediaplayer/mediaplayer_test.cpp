@@ -14,6 +14,7 @@
 #include "base/codec.h"
 #include "base/error.h"
 #include "ui/form.h"
+#include "ui/reader.h"
 #include "win/skincontrols/skinner_test.h"
 
 namespace {
@@ -251,6 +252,53 @@ TEST_F(MediaPlayer, TheStripShowsTheGlyphOfEachLook) {
   EXPECT_GT(count(2, RGB(128, 128, 128)), 20);  // stop greyed
   EXPECT_EQ(count(2, RGB(0, 0, 0)), 0);
   EXPECT_EQ(count(0, RGB(128, 128, 0)), 0);  // the olive key never shows
+}
+
+// A form description sets the player's properties by name; AutoOpen opens the file once the
+// form has been read, and a file that is not there is reported, not thrown out of the reading.
+TEST(MediaPlayerDescription, SetsAndAutoOpenComeFromTheDescription) {
+  TestApplication();
+  RegisterFrameworkClasses();
+  const std::wstring wav = TempPath(L"corvana_mp_description.wav");
+  WriteWav(wav, 300);
+  const auto describe = [](const std::wstring& file) {
+    return "object Sample: TForm\n"
+           "  object MediaPlayer1: TMediaPlayer\n"
+           "    Left = 8\n"
+           "    Top = 8\n"
+           "    Width = 150\n"
+           "    Height = 30\n"
+           "    VisibleButtons = [btPlay, btStop, btEject]\n"
+           "    EnabledButtons = [btPlay]\n"
+           "    ColoredButtons = []\n"
+           "    DeviceType = dtWaveAudio\n"
+           "    AutoOpen = True\n"
+           "    FileName = '" +
+           WideToUtf8(file) +
+           "'\n"
+           "  end\n"
+           "end\n";
+  };
+  TOwned<TForm> form(new TForm(nullptr));
+  ReadComponentText(form.get(), describe(wav));
+  auto* player = form->FindComponentAs<TMediaPlayer>("MediaPlayer1");
+  ASSERT_TRUE(player);
+  EXPECT_EQ(player->VisibleButtons(),
+            ButtonBit(TMPBtnType::btPlay) | ButtonBit(TMPBtnType::btStop) | ButtonBit(TMPBtnType::btEject));
+  EXPECT_EQ(player->EnabledButtons(), ButtonBit(TMPBtnType::btPlay));
+  EXPECT_EQ(player->ColoredButtons(), 0u);
+  EXPECT_EQ(player->DeviceType(), TMPDeviceTypes::dtWaveAudio);
+  EXPECT_TRUE(player->IsOpen());
+  EXPECT_EQ(player->Length(), 300);
+  form.reset();  // closes the device, so the file can go
+  EXPECT_TRUE(DeleteFileW(wav.c_str()));
+
+  CollectedErrors().clear();
+  TOwned<TForm> missing(new TForm(nullptr));
+  ReadComponentText(missing.get(), describe(TempPath(L"corvana_mp_not_there.wav")));
+  EXPECT_FALSE(missing->FindComponentAs<TMediaPlayer>("MediaPlayer1")->IsOpen());
+  ASSERT_EQ(CollectedErrors().size(), 1u);
+  EXPECT_NE(CollectedErrors()[0].find("file"), std::string::npos) << CollectedErrors()[0];
 }
 
 }  // namespace
