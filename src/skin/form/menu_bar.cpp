@@ -277,5 +277,6 @@ void TWinSkinMenu::DrawBarCaption(HDC dc, const RECT& rect, const std::wstring& 
   RECT placed{rect.left + (rect.right - rect.left - mw) / 2, rect.top + (rect.bottom - rect.top - mh) / 2, 0, 0};
   placed.right = placed.left + mw;
   placed.bottom = placed.top + mh;
-  DrawTextAuto(dc, caption, placed, kCaptionFormat);
+  // Fonts whose glyphs overhang their measured width would lose their last character to a clip.
+  DrawTextAuto(dc, caption, placed, kCaptionFormat | DT_NOCLIP);
 }
