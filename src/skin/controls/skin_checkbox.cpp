@@ -53,17 +53,7 @@ bool TSkinCheckControl::BeforeMessage(TMessage& message) {
     case WM_PAINT:
     case WM_PRINTCLIENT: {
       if (Variant != 1 || !Handle) return true;
-      RECT r{};
-      GetWindowRect(Handle, &r);
-      WindowRect = r;
-      OffsetRect(&r, -r.left, -r.top);
-      if (message.WParam) {
-        PaintSkin(reinterpret_cast<HDC>(message.WParam), r);
-      } else {
-        TPaintDC paint(Handle);
-        PaintSkin(paint, r);
-      }
-      message.Result = 0;
+      PaintInMessage(message);
       return false;
     }
     case WM_ERASEBKGND: {

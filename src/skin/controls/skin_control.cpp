@@ -237,6 +237,20 @@ void TSkinControl::Redraw() {
   }
 }
 
+void TSkinControl::PaintInMessage(TMessage& message) {
+  RECT r{};
+  GetWindowRect(Handle, &r);
+  WindowRect = r;
+  OffsetRect(&r, -r.left, -r.top);
+  if (message.WParam) {
+    PaintSkin(reinterpret_cast<HDC>(message.WParam), r);
+  } else {
+    TPaintDC paint(Handle);
+    PaintSkin(paint, r);
+  }
+  message.Result = 0;
+}
+
 void TSkinControl::SendMouseLeave() {
   if (Handle) SendMessageW(Handle, CM_MOUSELEAVE, 0, 0);
 }

@@ -66,6 +66,9 @@ public:
   // The control's own processing (the saved dispatch method or window procedure).
   void CallDefault(TMessage& message);
   void Redraw();
+  // Answers a paint message itself: PaintSkin into the DC the message carries, or between
+  // BeginPaint and EndPaint, over the whole window at origin.
+  void PaintInMessage(TMessage& message);
   void SendMouseLeave();
 
   void FillFace(HDC dc, const RECT& rect);

@@ -37,17 +37,7 @@ bool TSkinStatusBar::BeforeMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT: {
       if (!Handle) return true;
-      RECT r{};
-      GetWindowRect(Handle, &r);
-      WindowRect = r;
-      OffsetRect(&r, -r.left, -r.top);
-      if (message.WParam) {
-        PaintSkin(reinterpret_cast<HDC>(message.WParam), r);
-      } else {
-        TPaintDC paint(Handle);
-        PaintSkin(paint, r);
-      }
-      message.Result = 0;
+      PaintInMessage(message);
       return false;
     }
     case WM_ERASEBKGND: message.Result = 1; return false;
