@@ -9,6 +9,9 @@
 // Live GDI objects and DCs held by the owners below (a leak check where the platform cannot
 // count a process's GDI objects).
 long& OwnedGdiObjects();
+// Objects given away by Release (to the platform or another owner): a hand-over is not a
+// deletion, so a leak check can tell the two apart.
+long& HandedOverGdiObjects();
 
 // A GDI object (brush, pen, font, bitmap, region) deleted with DeleteObject.
 template <typename H>
@@ -39,7 +42,10 @@ public:
   }
   // Gives the handle up (for example to a window that takes ownership of a region).
   H Release() {
-    if (FHandle) --OwnedGdiObjects();
+    if (FHandle) {
+      --OwnedGdiObjects();
+      ++HandedOverGdiObjects();
+    }
     return std::exchange(FHandle, nullptr);
   }
 

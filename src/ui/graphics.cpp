@@ -9,6 +9,11 @@ long& OwnedGdiObjects() {
   return count;
 }
 
+long& HandedOverGdiObjects() {
+  static long count = 0;
+  return count;
+}
+
 COLORREF ColorToRGB(TColor color) {
   if (color < 0) return GetSysColor(color & 0xFF);
   return static_cast<COLORREF>(color) & 0xFFFFFF;

@@ -57,9 +57,9 @@ bool TImageList::LoadFromResourceName(HINSTANCE instance, const wchar_t* name, T
   picture.SetPixelFormat(TPixelFormat::pf24bit);
   Clear();
   Handle();
-  const HBITMAP bitmap = picture.ReleaseHandle();
-  ImageList_AddMasked(FHandle, bitmap, ColorToRGB(maskColor));
-  DeleteObject(bitmap);
+  // The list copies the picture: the handle stays ours and is freed here.
+  const TBitmapHandle bitmap(picture.ReleaseHandle());
+  ImageList_AddMasked(FHandle, bitmap.Get(), ColorToRGB(maskColor));
   return true;
 }
 

@@ -103,7 +103,8 @@ void TWinSkinPopMenu::RenderBackground() {
     // The picture's magenta outline shapes the popup.
     if (HRGN region = BitmapToRegion(Background, 0, 0)) {
       FRegion.Reset(region);
-      SetWindowRgn(Window, FRegion.Release(), TRUE);
+      // The window owns a region it accepted; a refused one stays ours and is freed by us.
+      if (SetWindowRgn(Window, FRegion.Get(), TRUE)) (void)FRegion.Release();
     }
   }
 }
