@@ -50,9 +50,10 @@ void TNCObject::MouseMove() {
 }
 
 void TNCObject::MouseLeave() {
-  if (!Visible) return;
-  Owner->HotObject = nullptr;
+  // A hidden button forgets its look too, or it shows it again when it reappears.
   State = ncNormal;
+  if (Owner->HotObject == this) Owner->HotObject = nullptr;
+  if (!Visible) return;
   Paint();
   if (TSkinData* data = Owner->SkinData) {
     data->HintTime = 0;
@@ -167,7 +168,9 @@ void TWinSkinForm::DrawCaptionButtons(HDC dc) {
       DrawAppIcon(dc, b.Bounds);
       continue;
     }
-    // The painted look follows the state, so a hot or pressed button stays so across repaints.
+    // Hot or pressed only while the mouse is on it or holds it: any other remembered state is
+    // stale (the window changed state under it).
+    if (&b != HotObject) b.State = ncNormal;
     const int frame = b.SkinButton->Frame < 4 || (ActiveLook && b.Enabled) ? b.FrameIndex() : 4;
     DrawFrameStretched(dc, b.Bounds, std::max(1, b.SkinButton->Frame), frame, b.SkinButton->Image);
   }
@@ -246,7 +249,7 @@ void TWinSkinForm::Maximize() {
   }
   WindowState = wsMaximizedState;
   PostMessageW(Handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  HotObject = nullptr;
+  ForgetButtonStates();
 }
 
 void TWinSkinForm::Minimize() {
@@ -262,6 +265,12 @@ void TWinSkinForm::Minimize() {
 void TWinSkinForm::Restore() {
   WindowState = wsNormalState;
   PostMessageW(Handle, WM_SYSCOMMAND, SC_RESTORE, 0);
+  ForgetButtonStates();
+}
+
+void TWinSkinForm::ForgetButtonStates() {
+  HotObject = nullptr;
+  for (const auto& button : CaptionButtons) button->State = ncNormal;
 }
 
 // ---- the system menu ----
@@ -273,7 +282,18 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
     if (TSkinManage* manager = SkinManager()) manager->PopupMode = 2;
     LastSystemMenuTime = now;
     BuildSystemPopup();
-    if (SystemPopup) SystemPopup->Popup(screen.x, screen.y, Handle);
+    if (SystemPopup) {
+      // The form may be freed inside the menu's loop (a posted release, a close command).
+      const std::shared_ptr<bool> alive = FAlive;
+      TPopupMenu* popup = SystemPopup.get();
+      FSystemMenuOpen = true;
+      popup->Popup(screen.x, screen.y, Handle);
+      if (!*alive) {
+        popup->Free();
+        return;
+      }
+      FSystemMenuOpen = false;
+    }
     // The time counts from the menu's end: a click that closed it is not a double click.
     LastSystemMenuTime = GetTickCount();
   } else if (HotObject) {
@@ -320,14 +340,11 @@ void TWinSkinForm::BuildSystemPopup() {
   if (SkinData) SystemPopup->SetImages(&SkinData->MenuGlyphs());
   const int count = GetMenuItemCount(SystemMenu);
   for (int i = 0; i < count; ++i) {
-    wchar_t text[81]{};
+    std::wstring text;
     MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = 80;
-    if (!GetMenuItemInfoW(SystemMenu, static_cast<UINT>(i), TRUE, &info)) continue;
-    const std::wstring caption = text[0] ? std::wstring(text) : std::wstring(L"-");
+    info.fMask = MIIM_STATE | MIIM_ID;
+    if (!ReadMenuItem(SystemMenu, static_cast<UINT>(i), text, &info)) continue;
+    const std::wstring caption = !text.empty() ? text : std::wstring(L"-");
     const UINT id = info.wID;
     const UINT state = GetMenuState(SystemMenu, static_cast<UINT>(i), MF_BYPOSITION);
     bool enabled = (state & (MF_GRAYED | MF_DISABLED)) != (MF_GRAYED | MF_DISABLED);

@@ -6,6 +6,7 @@
 
 #include "skin/controls/skin_scrollbar.h"
 #include "skin/form/discovery.h"
+#include "skin/form/menu_paint.h"
 #include "skin/form/popup_menu.h"
 #include "skin/model/skin_manage.h"
 #include "ui/application.h"
@@ -59,6 +60,10 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
 }
 
 TWinSkinForm::~TWinSkinForm() {
+  *FAlive = false;
+  ForgetMenuLoopTracker(this);
+  // The system menu being tracked is still in use by its loop: ShowSystemMenu frees it.
+  if (FSystemMenuOpen) (void)SystemPopup.release();
   if (TSkinManage* manager = SkinManager()) manager->RemoveFormSkinner(this);
   FHoverTimer.reset();
   const bool windowGoing = LifeState == fsDestroying || LifeState == fsGone;
@@ -115,7 +120,11 @@ void TWinSkinForm::ReadClassification() {
       break;
     }
   }
-  if (exStyle & kExMdiChild) MdiRole = mdiChild;
+  if (exStyle & kExMdiChild) {
+    MdiRole = mdiChild;
+    // The client it lives in takes the redraw requests of a maximized child.
+    MdiClient = GetParent(Handle);
+  }
   FrameKind = FrameKindOf(StyleBits, exStyle, MessageDialog);
   UnicodeWindow = IsWindowUnicode(Handle);
 }
@@ -131,15 +140,25 @@ void TWinSkinForm::Attach(TSkinData* data) {
   ReadClassification();
   if (MdiRole == mdiChild && data && data->HasOption(xoMDIChildBorder)) FrameSkinned = false;
   // Hidden by its style bit alone, so nothing is repainted until the frame is in place.
+  bool hidden = false;
   if (TSkinManage* manager = SkinManager();
-      manager && manager->HideWhileSkinning && !IsChildWindow && FrameSkinned && FrameKind != fkNoCaption)
+      manager && manager->HideWhileSkinning && !IsChildWindow && FrameSkinned && FrameKind != fkNoCaption &&
+      (GetWindowLongW(Handle, GWL_STYLE) & WS_VISIBLE)) {
     SetWindowLongW(Handle, GWL_STYLE, static_cast<LONG>(GetWindowLongW(Handle, GWL_STYLE) & ~WS_VISIBLE));
+    hidden = true;
+  }
   if (data && !PlatformVersion().NT) data->SetSkinControls(data->SkinControls() & ~SetOf(xcSystemMenu));
   if (MdiRole == mdiFrame && MdiClient) {
     SavedMenuUpdate = data && data->MenuUpdate();
     FNewMdiClientProc.Install(MdiClient, [this](TMessage& m) { MdiClientWndProc(m); });
   }
-  FNewWndProc.Install(Handle, [this](TMessage& m) { FrameWndProc(m); });
+  if (!FNewWndProc.Install(Handle, [this](TMessage& m) { FrameWndProc(m); })) {
+    // Not ours after all: the window keeps its look and is shown again.
+    FNewMdiClientProc.Remove();
+    if (hidden) SetWindowLongW(Handle, GWL_STYLE, GetWindowLongW(Handle, GWL_STYLE) | WS_VISIBLE);
+    FHoverTimer.reset();
+    return;
+  }
   if (FrameSkinned) {
     CreateMenuBar();
     ComputeFrameMetrics();
@@ -150,6 +169,9 @@ void TWinSkinForm::Attach(TSkinData* data) {
   if (MdiRole == mdiChild && FrameSkinned) {
     const int wanted = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
     if (FrameTop < wanted) MenuBarHeight = wanted - FrameTop;
+  }
+  if (MdiRole == mdiChild && WindowState == wsMaximizedState) {
+    if (TSkinManage* manager = SkinManager(); manager && !manager->MdiMaximized) manager->SetMdiMaximized(true);
   }
 }
 
@@ -188,6 +210,9 @@ void TWinSkinForm::Activate() {
   site.FormSkinner = this;
   site.WorkCanvas = FWorkCanvas.get();
   site.ControlSkinners = &FControlSkinners;
+  site.OwnerDrawPopupMenu = [this](TPopupMenu* menu) {
+    if (menu && SkinData && menu->Tag() != SkinData->DisableTag()) SetSkinnedMenuHandlers(*menu, SkinData, true, true);
+  };
   FDiscovery = std::make_unique<TControlDiscovery>(site);
   if (Form) FDiscovery->DiscoverFormControls(Form);
   else FDiscovery->DiscoverChildWindows(Handle);
@@ -350,7 +375,8 @@ void TWinSkinForm::Unskin() {
   if (Form && LifeState != fsDestroying) Form->SetColor(SavedFormColor);
   SetSysMenuStyle(false);
   ReleaseMenuBar(true);
-  if (LifeState != fsDestroying && (MdiRole == mdiChild || !IsChildWindow)) {
+  // Before its activation the window was never fitted to the skinned frame: nothing to undo.
+  if (LifeState != fsDestroying && LifeState != fsAttached && (MdiRole == mdiChild || !IsChildWindow)) {
     RECT r{};
     GetWindowRect(Handle, &r);
     POINT topLeft{r.left, r.top};
@@ -388,8 +414,8 @@ void TWinSkinForm::ReleaseHooks() {
   RestoreWindowProcs();
   FreeControlSkinners(false);
   ReleaseMenuBar(false);
-  // The window is going: its region goes with it.
-  (void)FRegion.Release();
+  // The window frees the copy it was given; ours is freed here, or it would leak per window.
+  FRegion.Reset();
 }
 
 void TWinSkinForm::ReskinForm() {
@@ -579,6 +605,10 @@ bool TWinSkinForm::FrameStage2(TMessage& m) {
       if (command == SC_MINIMIZE) WindowState = wsMinimizedState;
       else if (command == SC_MAXIMIZE) WindowState = wsMaximizedState;
       else if (command == SC_RESTORE) WindowState = wsNormalState;
+      if (command == SC_MINIMIZE || command == SC_MAXIMIZE || command == SC_RESTORE) ForgetButtonStates();
+      if (command == SC_RESTORE && MdiRole == mdiChild) {
+        if (TSkinManage* manager = SkinManager()) manager->SetMdiMaximized(false);
+      }
       CallPrevious(m);
       return true;
     }
@@ -811,7 +841,9 @@ void TWinSkinForm::OnWindowText(TMessage& m) {
   if (FSavedFormWindowProc) FSavedFormWindowProc(m);
   if (!IsWindowVisible(Handle)) return;
   if (WindowState == wsMaximizedState) {
-    if (MdiClient) PostMessageW(MdiClient, SKINMSG_REDRAWMDI, reinterpret_cast<WPARAM>(Handle), 0);
+    // Outside MDI nobody else repaints the caption of a maximized window.
+    if (MdiRole == mdiChild && MdiClient) PostMessageW(MdiClient, SKINMSG_REDRAWMDI, reinterpret_cast<WPARAM>(Handle), 0);
+    else PaintFrame(nullptr);
   } else if (WindowState == wsMinimizedState) {
     PaintFrame(nullptr);
   } else {

@@ -56,6 +56,7 @@ public:
   void Prepare(HWND window, const void* managerTag, const std::string& className) override;
   void AttachToForm(TSkinData* data, TCustomForm* form) override;
   void AttachToWindow(TSkinData* data) override;
+  bool Hooked() const override { return FNewWndProc.Installed(); }
   void Activate();
   // Gives the window its own look back (the caller then repaints and frees the skinner).
   void Unskin() override;
@@ -89,6 +90,8 @@ public:
   void Maximize();
   void Minimize();
   void Restore();
+  // After a change of window state no caption button is hot or pressed any more.
+  void ForgetButtonStates();
   bool HasCloseItem() const;
   void HoverTick();
 
@@ -248,7 +251,14 @@ private:
   TRegionHandle FRegion;
   std::vector<TSkinControl*> FControlSkinners;
   std::unique_ptr<TControlDiscovery> FDiscovery;
+  // False once this skinner is destroyed: the modal menu loops hold a copy, since the form may
+  // be freed inside them.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+  bool FSystemMenuOpen = false;
 };
+
+// A form skinner freed while its bar popup is tracked stops being the menu loop's tracker.
+void ForgetMenuLoopTracker(TWinSkinForm* skinner);
 
 // The outline of a picture's non-key pixels (key 0xFF00FF, a tolerance of 1 per channel) as a
 // region moved by (x, y); null for an empty picture.

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kMaxItemText = 80;
 constexpr int kBarFrames = 2;
 constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_EXPANDTABS | DT_CENTER;
 
@@ -65,13 +64,10 @@ void TWinSkinMenu::ReadHandleItems(HMENU menu, bool lookUpTextItemsOnly) {
   const int n = menu ? GetMenuItemCount(menu) : 0;
   TMainMenu* framework = CurrentFrameworkMenu();
   for (int i = 0; i < n; ++i) {
-    wchar_t text[kMaxItemText + 1]{};
+    std::wstring text;
     MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = kMaxItemText;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+    if (!ReadMenuItem(menu, static_cast<UINT>(i), text, &info)) continue;
     // The platform's own pictures in the bar (the system menu and buttons of a maximized MDI
     // child) are drawn by the skin's MDI buttons instead.
     if (info.fType & MFT_BITMAP) continue;
@@ -84,7 +80,7 @@ void TWinSkinMenu::ReadHandleItems(HMENU menu, bool lookUpTextItemsOnly) {
     item->State = ncNormal;
     item->Command = static_cast<int>(info.wID);
     item->Caption = text;
-    if (framework && (!lookUpTextItemsOnly || text[0])) {
+    if (framework && (!lookUpTextItemsOnly || !text.empty())) {
       TMenuItem* found = framework->FindItem(info.wID);
       if (!found && info.hSubMenu) found = framework->FindHandle(info.hSubMenu);
       if (found) {

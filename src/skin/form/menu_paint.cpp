@@ -166,6 +166,38 @@ void UseMenuFont(TCanvas& canvas) {
     canvas.Font().SetLogFont(metrics.lfMenuFont);
 }
 
+bool ReadMenuItem(HMENU menu, UINT position, std::wstring& text, MENUITEMINFOW* info) {
+  MENUITEMINFOW local{};
+  MENUITEMINFOW& item = info ? *info : local;
+  const UINT wanted = info ? info->fMask : 0;
+  // First the length, then the text: a fixed buffer would cut long captions for good when the
+  // text is written back.
+  item = MENUITEMINFOW{};
+  item.cbSize = sizeof item;
+  item.fMask = wanted | MIIM_STRING | MIIM_FTYPE;
+  if (!GetMenuItemInfoW(menu, position, TRUE, &item)) return false;
+  text.clear();
+  if (item.fType & MFT_SEPARATOR || item.cch == 0) return true;
+  std::wstring buffer(static_cast<size_t>(item.cch) + 1, L'\0');
+  item.dwTypeData = buffer.data();
+  item.cch = static_cast<UINT>(buffer.size());
+  if (!GetMenuItemInfoW(menu, position, TRUE, &item)) return false;
+  buffer.resize(std::min<size_t>(item.cch, buffer.size()));
+  text = buffer.c_str();
+  item.dwTypeData = nullptr;
+  return true;
+}
+
+std::wstring MenuStringOf(HMENU menu, UINT command) {
+  if (!menu) return {};
+  const int length = GetMenuStringW(menu, command, nullptr, 0, MF_BYCOMMAND);
+  if (length <= 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int got = GetMenuStringW(menu, command, text.data(), length + 1, MF_BYCOMMAND);
+  text.resize(static_cast<size_t>(std::max(0, got)));
+  return text;
+}
+
 TMenuItemView ViewOfItem(TMenuItem& item) {
   TMenuItemView view;
   view.Caption = GetTextProp(&item, "Caption");

@@ -52,3 +52,8 @@ void SetSkinnedMenuHandlers(TMenu& menu, TSkinData* skin, bool on, bool popupMen
 
 // The platform's menu font on the canvas.
 void UseMenuFont(TCanvas& canvas);
+// The whole text of a menu item (any length), with the item's type, identifier and submenu in
+// info when given; false when the item cannot be read.
+bool ReadMenuItem(HMENU menu, UINT position, std::wstring& text, MENUITEMINFOW* info = nullptr);
+// The whole text of the item with that command identifier; empty when there is none.
+std::wstring MenuStringOf(HMENU menu, UINT command);

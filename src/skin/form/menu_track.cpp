@@ -96,6 +96,13 @@ TMenuItem* ItemIn(TMenu* menu, UINT command, ULONG_PTR data) {
 }  // namespace
 
 int MenuLoopOpenIndex() { return Loop().OpenIndex; }
+
+void ForgetMenuLoopTracker(TWinSkinForm* skinner) {
+  TMenuLoop& loop = Loop();
+  if (loop.Tracking != skinner) return;
+  loop.Tracking = nullptr;
+  EndMenu();
+}
 TWinSkinForm* MenuLoopTracker() { return Loop().Tracking; }
 
 // ---- opening a bar item ----
@@ -127,6 +134,8 @@ bool TWinSkinForm::OpenMenuItem(TMenuBtn* item) {
   if (HotObject && HotObject != item) HotObject->MouseLeave();
   item->State = ncPressed;
   item->Paint();
+  // The form may be freed inside the loop (a posted release, a close from a command).
+  const std::shared_ptr<bool> alive = FAlive;
   if (item->ItemEnabled) {
     TrackPopupMenu(item->SubMenu, kBarPopupFlags | (RightToLeft ? TPM_RIGHTALIGN : 0), at.X, at.Y, 0, Handle, nullptr);
   }
@@ -135,6 +144,7 @@ bool TWinSkinForm::OpenMenuItem(TMenuBtn* item) {
   loop.OpenIndex = -1;
   loop.FirstKey = false;
   loop.Tracking = nullptr;
+  if (!*alive) return true;
   MenuTracking = false;
   TrackedMenu = nullptr;
   RestoreSubMenuTypes();
@@ -249,13 +259,10 @@ bool TWinSkinForm::MenuLoopMessage(MSG& msg) {
 void TWinSkinForm::OwnerDrawSubMenu(HMENU menu) {
   const int count = menu ? GetMenuItemCount(menu) : 0;
   for (int i = 0; i < count; ++i) {
-    wchar_t text[81]{};
+    std::wstring text;
     MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = 80;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+    if (!ReadMenuItem(menu, static_cast<UINT>(i), text, &info)) continue;
     if (!(info.fType & MFT_OWNERDRAW)) {
       if (!(info.fType & MFT_SEPARATOR)) FOsItemTexts[info.wID] = text;
       FSavedTypes.push_back(TSavedItemType{menu, static_cast<UINT>(i), info.fType, text});
@@ -318,9 +325,7 @@ bool TWinSkinForm::OnMenuItemMessage(TMessage& m) {
   if (manager) manager->MarkAllPopups();
   auto osText = [&](UINT id) {
     if (const auto it = FOsItemTexts.find(id); it != FOsItemTexts.end()) return it->second;
-    wchar_t text[81]{};
-    if (TrackedMenu) GetMenuStringW(TrackedMenu, id, text, 80, MF_BYCOMMAND);
-    return std::wstring(text);
+    return MenuStringOf(TrackedMenu, id);
   };
   TCanvas canvas;
   if (measure) {

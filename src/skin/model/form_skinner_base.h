@@ -24,6 +24,8 @@ public:
   virtual void Prepare(HWND window, const void* managerTag, const std::string& className) = 0;
   virtual void AttachToForm(TSkinData* data, TCustomForm* form) = 0;
   virtual void AttachToWindow(TSkinData* data) = 0;
+  // The window's procedure is ours: false after an attach that could not take the window over.
+  virtual bool Hooked() const = 0;
   // Gives the window its own look back.
   virtual void Unskin() = 0;
   virtual void ComputeFrameMetrics() = 0;

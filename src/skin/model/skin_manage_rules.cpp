@@ -126,6 +126,12 @@ bool TSkinManage::SkinWindow(HWND window) {
   if (owningForm) skinner->AttachToForm(data, owningForm);
   else skinner->AttachToWindow(data);
   --AttachState;
+  // A skinner that could not take the window over must not stand in the way of a later try.
+  if (!skinner->Hooked()) {
+    FFormSkinners.erase(std::remove(FFormSkinners.begin(), FFormSkinners.end(), skinner), FFormSkinners.end());
+    skinner->Free();
+    return false;
+  }
   PostMessageW(window, SKINMSG_ACTIVATE, 0, kActivateParam);
   return true;
 }
