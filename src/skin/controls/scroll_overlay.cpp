@@ -90,6 +90,7 @@ std::unique_ptr<TBitmap> RenderScrollBar(TSkinData& skin, const TScrollBarGeomet
 TWScrollbar::TWScrollbar() : ArrowSize(GetSystemMetrics(SM_CXHSCROLL)) {}
 
 TWScrollbar::~TWScrollbar() {
+  *FAlive = false;
   if (FAddedClipSiblings && Target && IsWindow(Target))
     SetWindowLongPtrW(Target, GWL_STYLE, GetWindowLongPtrW(Target, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_CLIPSIBLINGS));
   if (FWindow) {
@@ -317,13 +318,16 @@ void TWScrollbar::Press(POINT point) {
   Pressed = true;
   Repaint();
   ReleaseCapture();
-  // The platform's tracking of the target's own bar runs inside this send.
+  // The platform's tracking of the target's own bar runs inside this send; the overlay may be
+  // freed meanwhile (a re-skin, skinning stopped).
+  const std::shared_ptr<bool> alive = FAlive;
   if (Kind == kControlOverlay) {
     SendMessageW(Target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
   } else {
     SendMessageW(Target, WM_NCLBUTTONDOWN, Kind == kVertOverlay ? HTVSCROLL : HTHSCROLL,
                  MAKELPARAM(screen.x, screen.y));
   }
+  if (!*alive) return;
   Pressed = false;
   ReleaseCapture();
   if (Kind == kControlOverlay) Repaint();
@@ -368,7 +372,12 @@ LRESULT TWScrollbar::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(wParam));
       return 0;
-    case WM_MOUSEMOVE: MouseMove(PointOf(lParam)); return 0;
+    case WM_MOUSEMOVE:
+      MouseMove(PointOf(lParam));
+      // A stand-alone control lies wholly under its overlay: it still hears the mouse, so its
+      // hint and mouse-enter notices work.
+      if (Kind == kControlOverlay && TargetControl && Target) SendMessageW(Target, WM_MOUSEMOVE, wParam, lParam);
+      return 0;
     case WM_MOUSELEAVE:
       if (!Pressed) {
         HotPart = spNone;

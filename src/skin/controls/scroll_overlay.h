@@ -93,6 +93,9 @@ private:
   bool FPainted = false;
 
   HWND FWindow = nullptr;
+  // False once this overlay is destroyed; a press holds a copy across the platform's tracking,
+  // inside which the overlay may be freed.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
   // WS_CLIPSIBLINGS given to a bare target so its own bar drawing stays under the overlay.
   bool FAddedClipSiblings = false;
 };

@@ -2,9 +2,11 @@
 #include "skin/controls/skin_combobox.h"
 
 #include "skin/model/skin_draw.h"
+#include "skin/model/skin_manage.h"
 #include "ui/bitmap.h"
 #include "ui/canvas.h"
 #include "ui/gdi.h"
+#include "ui/skin_messages.h"
 
 namespace {
 
@@ -14,19 +16,6 @@ constexpr DWORD kComboStyleMask = 3;
 constexpr DWORD kDropDownBit = 2;
 // Gap between the edit area and a "Style 0" button.
 constexpr int kButtonGap = 2;
-
-using GetComboBoxInfoFn = BOOL(WINAPI*)(HWND, PCOMBOBOXINFO);
-
-// Looked up once: older platforms lack the query, and then nothing that needs it happens.
-GetComboBoxInfoFn ComboInfoQuery() {
-  static const GetComboBoxInfoFn query = [] {
-    const HMODULE user = GetModuleHandleW(L"user32.dll");
-    return user ? reinterpret_cast<GetComboBoxInfoFn>(
-                      reinterpret_cast<void (*)()>(GetProcAddress(user, "GetComboBoxInfo")))
-                : nullptr;
-  }();
-  return query;
-}
 
 // The scroll-bar skinners come from the kind table, as discovery makes them.
 TOwned<TSkinControl> MakeScroller(const char* skinner) {
@@ -61,7 +50,8 @@ bool TSkinComBox::RefreshInfo() {
   if (!Handle) return false;
   StyleBits = static_cast<std::uint32_t>(GetWindowLongW(Handle, GWL_STYLE));
   ExStyleBits = static_cast<std::uint32_t>(GetWindowLongW(Handle, GWL_EXSTYLE));
-  const GetComboBoxInfoFn query = ComboInfoQuery();
+  // Older platforms lack the query: then nothing that needs it happens.
+  const auto query = SkinPlatform().GetComboBoxInfo;
   if (!query) return false;
   ComboInfo = COMBOBOXINFO{};
   ComboInfo.cbSize = sizeof ComboInfo;
@@ -144,6 +134,13 @@ void TSkinComBox::Detach() {
   }
 }
 
+void TSkinComBox::Switched(bool on) {
+  for (TSkinControl* scroller : {ListScroller.get(), DropScroller.get()})
+    if (scroller && scroller->Handle && IsWindow(scroller->Handle))
+      SendMessageW(scroller->Handle, SKINMSG_SWITCH, on ? 1 : 0, 0);
+  TSkinControl::Switched(on);
+}
+
 void TSkinComBox::SkinChanged() {
   TSkinControl::SkinChanged();
   for (TSkinControl* scroller : {ListScroller.get(), DropScroller.get()})
@@ -212,6 +209,13 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   if (RefreshInfo()) {
     ButtonRect = ComboInfo.rcButton;
     if (ComboInfo.stateButton & kButtonInvisible) return;
+  } else if (ExVariant) {
+    // Without the platform's answer the arrow goes where the platform puts its button.
+    const int w = GetSystemMetrics(SM_CXVSCROLL), inset = 2;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    ButtonRect = (GetWindowLongW(Handle, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR)
+                     ? RECT{inset, inset, inset + w, height - inset}
+                     : RECT{width - inset - w, inset, width - inset, height - inset};
   }
   TDataSkinBorder& button = *SkinData->ComboButton;
   if (button.Style == kComboStyleSystemSized) {

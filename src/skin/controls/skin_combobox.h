@@ -32,6 +32,8 @@ public:
   void AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData, bool recolour, TCanvas* workCanvas) override;
   void AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* formSkinner, TCanvas* workCanvas) override;
   void Detach() override;
+  // The lists' bar skinners follow the combo's switch.
+  void Switched(bool on) override;
   void SkinChanged() override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;

@@ -69,7 +69,10 @@ const TClassInfo& TSkinControl::StaticClassInfo() {
 
 TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
 
-TSkinControl::~TSkinControl() { Unhook(); }
+TSkinControl::~TSkinControl() {
+  *FAlive = false;
+  Unhook();
+}
 
 void TSkinControl::BeforeDestruction() {
   // The control is still whole here: its dispatch method can be given back.
@@ -145,17 +148,29 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* 
 
 void TSkinControl::SkinWndProc(TMessage& message) {
   if (message.Msg == SKINMSG_SWITCH) {
-    Active = static_cast<LONG_PTR>(message.WParam) > 0;
+    const bool on = static_cast<LONG_PTR>(message.WParam) > 0;
+    if (on != Active && !Detached) {
+      Active = on;
+      Switched(on);
+    }
     if (Active) Redraw();
     return;
   }
   if (!Active) {
     CallDefault(message);
+    // Switched off, the skinner still learns that its window is gone.
+    if (message.Msg == WM_NCDESTROY) {
+      LifeState = kSkinnerWindowDestroyed;
+      Detach();
+    }
     return;
   }
   if (BeforeMessage(message)) {
+    // The control's own processing may run a modal loop (the platform's scroll tracking, a
+    // menu) inside which this skinner is freed: then nothing more is done here.
+    const std::shared_ptr<bool> alive = FAlive;
     CallDefault(message);
-    AfterMessage(message);
+    if (*alive) AfterMessage(message);
   }
 }
 
@@ -176,7 +191,7 @@ bool TSkinControl::BeforeMessage(TMessage& message) {
     case WM_NCDESTROY:
       LifeState = kSkinnerWindowDestroyed;
       CallDefault(message);
-      if (Active) Detach();
+      Detach();
       return false;
     case SKINMSG_QUERY: message.Result = 1; return false;
     default: return true;
@@ -215,12 +230,32 @@ void TSkinControl::PaintNow(HDC dc) {
 void TSkinControl::PaintSkin(HDC, const RECT&) {}
 
 void TSkinControl::Detach() {
-  if (!Active) return;
+  if (Detached) return;
+  Detached = true;
+  const bool wasOn = Active;
   Active = false;
-  if (LifeState != kSkinnerWindowDestroyed && Recolour && Control) {
+  // Switched off, the colours were given back already.
+  if (wasOn && LifeState != kSkinnerWindowDestroyed && Recolour && Control) {
     ProbeParentBackground(false);
     Control->SetColor(SavedColor);
   }
+}
+
+void TSkinControl::Switched(bool on) {
+  if (Recolour && Control && LifeState != kSkinnerWindowDestroyed) {
+    if (on) {
+      ProbeParentBackground(true);
+      SavedColor = Control->Color();
+      Control->SetColor(FaceColour());
+    } else {
+      ProbeParentBackground(false);
+      ParentBackgroundCleared = false;
+      Control->SetColor(SavedColor);
+    }
+  }
+  if (on || !Handle || !IsWindow(Handle)) return;
+  // The platform paints everything again, its frame included.
+  RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TSkinControl::SkinChanged() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,9 @@ public:
   virtual void PaintNow(HDC dc);
   virtual void PaintSkin(HDC dc, const RECT& rect);
   virtual void SkinChanged();
+  // SKINMSG_SWITCH changed Active: off gives the control its platform look and behaviour back
+  // (colours, overlays), on takes it over again.
+  virtual void Switched(bool on);
   virtual bool AlwaysTrue() { return true; }
 
   // The replacement dispatch method / window procedure: every message of the window passes.
@@ -91,6 +95,8 @@ public:
   TWindowProcInstance NewProc;
   WNDPROC OldProc = nullptr;
   bool Active = true;
+  // Detach ran: switched off or not, it restores only once.
+  bool Detached = false;
   bool UnicodeWindow = false;
   TSkinData* SkinData = nullptr;
   HWND Handle = nullptr;
@@ -111,6 +117,8 @@ protected:
 
 private:
   void Unhook();
+  // False once the skinner is destroyed; a message in progress holds a copy.
+  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
 
 // Shared drawing helpers of the control skinners.

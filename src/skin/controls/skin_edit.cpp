@@ -107,6 +107,12 @@ void TSkinEdit::AfterMessage(TMessage& message) {
   }
 }
 
+void TSkinEdit::Switched(bool on) {
+  if (ArrowSkinner && ArrowSkinner->Handle && IsWindow(ArrowSkinner->Handle))
+    SendMessageW(ArrowSkinner->Handle, SKINMSG_SWITCH, on ? 1 : 0, 0);
+  TSkinControl::Switched(on);
+}
+
 void TSkinEdit::SkinChanged() {
   TSkinControl::SkinChanged();
   if (ArrowSkinner) ArrowSkinner->SkinChanged();

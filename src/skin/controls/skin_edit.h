@@ -19,6 +19,8 @@ public:
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;
+  // The spin child's skinner follows the edit's switch.
+  void Switched(bool on) override;
 
   // The skinner of the spin child, made at the first paint that finds one.
   TSkinUpDown* ArrowSkinner = nullptr;

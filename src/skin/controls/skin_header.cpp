@@ -63,10 +63,16 @@ int TSkinHeader::ItemAt(POINT point) const {
 bool TSkinHeader::BeforeMessage(TMessage& m) {
   switch (m.Msg) {
     case WM_PAINT: {
+      // Without the picture the platform paints the header, captions and all.
+      if (!SkinData || !SkinData->Headerbar || !SkinData->Headerbar->HasImage()) return true;
       RECT r{};
       GetClientRect(Handle, &r);
-      TPaintDC paint(Handle);
-      PaintSkin(paint, r);
+      if (m.WParam) {
+        PaintSkin(reinterpret_cast<HDC>(m.WParam), r);
+      } else {
+        TPaintDC paint(Handle);
+        PaintSkin(paint, r);
+      }
       m.Result = 0;
       return false;
     }
@@ -114,6 +120,12 @@ void TSkinHeader::AfterMessage(TMessage& m) {
   }
 }
 
+TColor TSkinHeader::TextColour() const {
+  // A skin that gives no text colour keeps the platform's button text on its bar.
+  return SkinData && SkinData->ColourGiven[SkinColour::WindowText] ? SkinData->Colour(SkinColour::WindowText)
+                                                                  : SystemColor(COLOR_BTNTEXT);
+}
+
 void TSkinHeader::DrawHeaderItem(HDC dc, int index, const RECT& rect, HIMAGELIST images) {
   TDataSkinObject& bar = *SkinData->Headerbar;
   wchar_t buffer[kHeaderTextBuffer] = {};
@@ -137,7 +149,7 @@ void TSkinHeader::DrawHeaderItem(HDC dc, int index, const RECT& rect, HIMAGELIST
     caption.Text = buffer;
     caption.ImageIndex = (item.fmt & (HDF_IMAGE | HDF_OWNERDRAW)) ? item.iImage : -1;
     caption.Images = images;
-    caption.Colour = SkinData->Colour(SkinColour::WindowText);
+    caption.Colour = TextColour();
     caption.ReadingFlags = ReadingOrderFlags(0);
     caption.WordBreak = false;
     const int align = item.fmt & HDF_JUSTIFYMASK;
@@ -146,7 +158,7 @@ void TSkinHeader::DrawHeaderItem(HDC dc, int index, const RECT& rect, HIMAGELIST
                                                      : TCaptionAlign::Left, caption);
   }
   if (item.fmt & (HDF_SORTUP | HDF_SORTDOWN))
-    DrawSortArrow(fdc, local, (item.fmt & HDF_SORTUP) != 0, ColorToRGB(SkinData->Colour(SkinColour::WindowText)));
+    DrawSortArrow(fdc, local, (item.fmt & HDF_SORTUP) != 0, ColorToRGB(TextColour()));
   if (oldFont) SelectObject(fdc, oldFont);
   BitBlt(dc, rect.left, rect.top, w, h, fdc, 0, 0, SRCCOPY);
 }

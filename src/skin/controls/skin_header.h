@@ -31,5 +31,7 @@ public:
 
 private:
   void DrawHeaderItem(HDC dc, int index, const RECT& rect, HIMAGELIST images);
+  // The captions' colour: the skin's "WindowText" where it gives one.
+  TColor TextColour() const;
   int ItemAt(POINT point) const;
 };

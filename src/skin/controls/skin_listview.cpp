@@ -81,8 +81,16 @@ void TSkinScControl::SkinChanged() {
   Refresh();
 }
 
+void TSkinScControl::Switched(bool on) {
+  if (ScrollBar) {
+    if (on) Place();
+    else ScrollBar->HideOverlay();
+  }
+  TSkinControl::Switched(on);
+}
+
 void TSkinScControl::Detach() {
-  if (!Active) return;
+  if (Detached) return;
   TSkinControl::Detach();
   if (LifeState != kSkinnerWindowDestroyed)
     ScrollBar.reset();

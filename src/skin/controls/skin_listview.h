@@ -29,6 +29,7 @@ public:
   void PaintSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;
   void Detach() override;
+  void Switched(bool on) override;
 
   std::unique_ptr<TWScrollbar> ScrollBar;
 

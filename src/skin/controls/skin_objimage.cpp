@@ -71,7 +71,8 @@ void TSkinObjImage::BuildGlyphs() {
 }
 
 void TSkinObjImage::Detach() {
-  if (!Active) return;
+  if (Detached) return;
+  Detached = true;
   Active = false;
   if (LifeState == kSkinnerWindowDestroyed || !Control) return;
   if (Kind == kObjImagePropertiesCheck) {

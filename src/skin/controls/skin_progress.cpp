@@ -113,7 +113,8 @@ void TSkinProgress::PaintChunkStyle(HDC work, const RECT& rect, const RECT& r, i
   FillColor(piecesDC, RECT{0, 0, r.left + fill, piecesHeight}, kMagenta);
   SetStretchBltMode(piecesDC, COLORONCOLOR);
   const int left = chunk.LeftWidth, right = chunk.RightWidth;
-  if (fill < w || fill < left + right) {
+  // Caps as wide as the chunk itself leave no middle to stretch: the chunk is stretched whole.
+  if (fill < w || fill < left + right || left + right >= w || left < 0 || right < 0) {
     StretchBlt(piecesDC, r.left, 0, fill, piecesHeight, chunkDC, 0, 0, w, h, SRCCOPY);
   } else {
     StretchBlt(piecesDC, r.left, 0, left, piecesHeight, chunkDC, 0, 0, left, h, SRCCOPY);

@@ -181,14 +181,30 @@ void TSkinScrollbar::SkinChanged() {
   TSkinControl::SkinChanged();
 }
 
-void TSkinScrollbar::Detach() {
-  if (!Active) return;
+void TSkinScrollbar::GiveFixedColourBack() {
   if (FixedColorChanged && Control && LifeState != kSkinnerWindowDestroyed) {
     SetPropText(Control, "FixedColor", std::to_wstring(SavedFixedColor));
     FixedColorChanged = false;
   }
+}
+
+void TSkinScrollbar::Detach() {
+  if (Detached) return;
+  GiveFixedColourBack();
   TSkinControl::Detach();
   HideOrFreeBars(LifeState == kSkinnerWindowDestroyed, HorzBar, VertBar);
+}
+
+void TSkinScrollbar::Switched(bool on) {
+  if (on) {
+    RecolourFixed();
+    UpdateBars();
+  } else {
+    GiveFixedColourBack();
+    for (TWScrollbar* bar : {HorzBar.get(), VertBar.get()})
+      if (bar) bar->HideOverlay();
+  }
+  TSkinControl::Switched(on);
 }
 
 // ---- TSkinScrollbarH ----
@@ -244,9 +260,19 @@ void TSkinScrollbarH::SkinChanged() {
 }
 
 void TSkinScrollbarH::Detach() {
-  if (!Active) return;
+  if (Detached) return;
   TSkinControl::Detach();
   HideOrFreeBars(LifeState == kSkinnerWindowDestroyed, HorzBar, VertBar);
+}
+
+void TSkinScrollbarH::Switched(bool on) {
+  if (on) {
+    UpdateBars();
+  } else {
+    for (TWScrollbar* bar : {HorzBar.get(), VertBar.get()})
+      if (bar) bar->HideOverlay();
+  }
+  TSkinControl::Switched(on);
 }
 
 // ---- TComboxScrollBar ----

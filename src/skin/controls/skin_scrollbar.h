@@ -17,6 +17,7 @@ public:
   ~TSkinScrollbar() override;
 
   void Detach() override;
+  void Switched(bool on) override;
   bool BeforeMessage(TMessage& message) override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
@@ -33,6 +34,7 @@ public:
 
 private:
   void RecolourFixed();
+  void GiveFixedColourBack();
   void RepaintShown();
 };
 
@@ -45,6 +47,7 @@ public:
 
   void AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* formSkinner, TCanvas* workCanvas) override;
   void Detach() override;
+  void Switched(bool on) override;
   void AfterMessage(TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   void SkinChanged() override;

@@ -29,7 +29,8 @@ void PaintBySkinner(TSkinControl& skinner, TMessage& message) {
   RECT r{};
   GetWindowRect(skinner.Handle, &r);
   OffsetRect(&r, -r.left, -r.top);
-  if (message.Msg == WM_PRINTCLIENT && message.WParam) {
+  // A WM_PAINT may carry a DC too (a child painting its parent's look under itself).
+  if (message.WParam) {
     skinner.PaintSkin(reinterpret_cast<HDC>(message.WParam), r);
   } else {
     TPaintDC paint(skinner.Handle);
@@ -249,7 +250,7 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
         if (!SendMessageW(Handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&itemRect))) continue;
         const TTabRect item = TabInStrip(ToTab(itemRect), Placement, window, pane, length);
         int frame = i == current ? kCurrentTabFrame : kOtherTabFrame;
-        if (i == HotTab && i != current && tabs->Frame >= kHotTabFrame) frame = kHotTabFrame;
+        if (i == HotTab && i != current && tabs->DeclaredFrame >= kHotTabFrame) frame = kHotTabFrame;
         DrawSkinFrame(sdc, ToRect(item), TabImage, tabs->Margins(), tabs->Tile, std::max(tabs->Frame, 1), frame,
                       tabs->Trans == 1);
         if (CloseBoxesOn) {

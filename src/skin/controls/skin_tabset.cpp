@@ -71,7 +71,9 @@ bool TSkinTab31::BeforeMessage(TMessage& m) {
     case WM_PAINT: {
       RECT r{};
       GetClientRect(Handle, &r);
-      {
+      if (m.WParam) {
+        PaintSkin(reinterpret_cast<HDC>(m.WParam), r);
+      } else {
         TPaintDC paint(Handle);
         PaintSkin(paint, r);
       }

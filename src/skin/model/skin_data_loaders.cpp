@@ -384,6 +384,8 @@ void TSkinData::FixFrameCounts() {
   if (Progress) Progress->Frame = Progress->Style != 0 ? 1 : 2;
   set(GroupBoxEdge, 2);
   set(GroupBox, 1);
+  // Only frames 1 and 2 are sure to exist in a tab picture; the hot frame needs the skin's word.
+  if (Tabs) Tabs->DeclaredFrame = ReadInt("Tabs", "Frame", 0);
   set(Tabs, 5);
   set(StatusBarEdges, 3);
   set(TabPane, 1);

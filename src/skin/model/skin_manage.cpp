@@ -235,6 +235,7 @@ struct TPlatformLibrary {
     if (User) {
       Platform.GetScrollBarInfo = Entry<TSkinPlatform::GetScrollBarInfoProc>("GetScrollBarInfo");
       Platform.TrackMouseEvent = Entry<TSkinPlatform::TrackMouseEventProc>("TrackMouseEvent");
+      Platform.GetComboBoxInfo = Entry<TSkinPlatform::GetComboBoxInfoProc>("GetComboBoxInfo");
     }
   }
   // Through the generic function pointer type, which converts to any other without a warning.

@@ -126,8 +126,10 @@ bool SkinShuttingDown();
 struct TSkinPlatform {
   using GetScrollBarInfoProc = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
   using TrackMouseEventProc = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+  using GetComboBoxInfoProc = BOOL(WINAPI*)(HWND, PCOMBOBOXINFO);
   GetScrollBarInfoProc GetScrollBarInfo = nullptr;
   TrackMouseEventProc TrackMouseEvent = nullptr;
+  GetComboBoxInfoProc GetComboBoxInfo = nullptr;
   HINSTANCE ModuleHandle = nullptr;
   bool IsNT = true;
 };

@@ -32,6 +32,8 @@ public:
   std::int32_t Tile = 0;
   std::string Name;
   std::int32_t Frame = 0;
+  // The frame count the description itself gives (0: none), where Frame is forced.
+  std::int32_t DeclaredFrame = 0;
   std::int32_t Style = 0;
   TColor NormalColour = 0;
   TColor MouseOverColour = 0;
