@@ -36,7 +36,7 @@ TTestSkin TabSkin(int tabsStyle = 0) {
   skin.Strip("pane.bmp", 1, 30, 30, kPane);
   skin.Strip("buttons.bmp", 5, 15, 11, kButtons);
   skin.Ini("[Tabs]\r\nImage=tabs.bmp\r\nBorder=pane.bmp\r\nLeftWidth=3\r\nTopHeight=" + std::to_string(kTabTop) +
-           "\r\nRightWidth=3\r\nBottomHeight=2\r\nStyle=" + std::to_string(tabsStyle) +
+           "\r\nRightWidth=3\r\nBottomHeight=2\r\nFrame=5\r\nStyle=" + std::to_string(tabsStyle) +
            "\r\nNormalColour2=255\r\nMouseOverColour2=65280\r\n"
            "[Buttons]\r\nBitmap=buttons.bmp\r\nLeftWidth=2\r\nTopHeight=2\r\nRightWidth=2\r\nBottomHeight=2\r\n");
   return skin;
