@@ -37,8 +37,9 @@ make_database() {
 
 # Both sides in one form per address: "-" where no range holds it, else (with ends) the
 # range's end, "|", and the country and area. The lookup splits a record's texts at commas
-# and blanks as the window does, so the texts are compared with those as one separator; an
-# address past its record's end lies in a gap, where an engine has no row.
+# and blanks as the window does, so the texts are compared with those as one separator, and
+# shows an empty area as "无"; an address past its record's end lies in a gap, where an
+# engine has no row.
 readonly awk_norm='function norm(t) { gsub(/[, ]+/, " ", t); sub(/^ /, "", t); sub(/ $/, "", t); return t }'
 
 expected_lines() {
@@ -48,7 +49,9 @@ expected_lines() {
     {
       c = index($0, " 国家:"); a = index($0, " 地区:")
       end = substr($0, 4, c - 4)
-      text = substr($0, c + length(" 国家:"), a - c - length(" 国家:")) " " substr($0, a + length(" 地区:"))
+      area = substr($0, a + length(" 地区:"))
+      if (area == "无") area = ""
+      text = substr($0, c + length(" 国家:"), a - c - length(" 国家:")) " " area
       if (num(address[FNR]) > num(end)) print "-"
       else print (with_end ? end "|" : "") norm(text)
     }' "$work/addresses.txt" "$work/lookup.txt"

@@ -20,11 +20,12 @@ async function main() {
                  'country': 'VARCHAR', 'area': 'VARCHAR'});
     CREATE MACRO ip_int(t) AS (split_part(t, '.', 1)::UINTEGER << 24) | (split_part(t, '.', 2)::UINTEGER << 16)
                             | (split_part(t, '.', 3)::UINTEGER << 8) | split_part(t, '.', 4)::UINTEGER;
-    CREATE TABLE addresses AS SELECT n, address, ip_int(address) AS ip FROM read_csv(${literal(numberedCsv)},
+    CREATE TABLE addresses AS SELECT * FROM read_csv(${literal(numberedCsv)},
       header = false, columns = {'n': 'INTEGER', 'address': 'VARCHAR'});`);
   const result = await db.runAndReadAll(`
     SELECT r."end", r.country, r.area
-      FROM addresses a LEFT JOIN ranges r ON r.start_int <= a.ip AND a.ip <= r.end_int
+      FROM (SELECT n, address, ip_int(address) AS ip FROM addresses) a
+      LEFT JOIN ranges r ON r.start_int <= a.ip AND a.ip <= r.end_int
      ORDER BY a.n`);
   const lines = result.getRows().map(([end, country, area]) => (end === null ? '-' : `${end}\t${country}\t${area}`));
   fs.writeFileSync(outFile, lines.join('\n') + '\n');

@@ -48,8 +48,8 @@ std::vector<Range> RandomRanges(size_t count, std::mt19937_64& random) {
 }
 
 // Texts that need CSV quoting (commas, quotes) in Chinese and ASCII. No quote begins a word
-// and no text is empty, so the lookup's split of a record text at commas and blanks is the
-// only difference between its fields and the raw texts.
+// and no country is empty, so the lookup's split of a record text at commas and blanks (and
+// its "无" for an empty area) are the only differences between its fields and the raw texts.
 std::string Country(std::mt19937_64& random) {
   static const char* const kCountries[] = {"中国",      "美国", "示例网络",   "测试,国家", "Kingdom of Te\"st\"",
                                            "Land,West", "日本", "北\"京\"市", "Atlantis",  "Republic De\"mo\",North"};
@@ -68,7 +68,9 @@ std::string Area(size_t i, std::mt19937_64& random) {
     case 3:
       return "西城\"" + n + "\"号";
     case 4:
-      return random() % 8 == 0 ? "未知地区" : "联通" + n;
+      // "未知地区" is written as the format's redirection to offset 0; an empty area is
+      // what the lookup shows as "无".
+      return random() % 4 == 0 ? "未知地区" : random() % 3 == 0 ? "" : "联通" + n;
     default:
       return "Office" + n + ",q\"uoted\"";
   }
