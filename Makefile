@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 all: native win64
 
 bootstrap:
-	scripts/bootstrap --wineprefix $(WIN)/wineprefix
+	scripts/bootstrap --wineprefix $(WIN)/wineprefix --engines $(NATIVE)/engines
 
 native:
 	cmake -S . -B $(NATIVE) -DCORVANA_SANITIZE=ON

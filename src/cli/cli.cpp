@@ -1,4 +1,4 @@
-// The command-line tool: options, and the info and dump commands (lookup has its own file).
+// The command-line tool: options, and the info command (lookup and dump have their own files).
 #include "cli/cli.h"
 
 #include <istream>
@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "base/codec.h"
-#include "base/csv.h"
 #include "base/error.h"
+#include "cli/dump.h"
 #include "cli/lookup.h"
 #include "ipdb/qqwry.h"
 
@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: corvana lookup [--db FILE] [--gbk] [--format text|csv|json] [--jobs N] [ADDRESS|HOST ...]\n"
     "       corvana info [--db FILE] [--gbk]\n"
-    "       corvana dump [--db FILE]\n"
+    "       corvana dump [--db FILE] [--format csv|cidr|jsonl] [--numeric] [--header] [--all]\n"
     "Without operands, lookup reads one address or host name per line from standard input.\n"
     "The database defaults to QQWry.Dat in the current directory.\n";
 
@@ -25,6 +25,7 @@ constexpr int kMaxJobs = 256;
 struct Options {
   std::string command;
   TLookupOptions lookup;
+  TDumpOptions dump;
 };
 
 // The value of an option that takes one, or an error naming what it needs.
@@ -35,6 +36,29 @@ bool OptionValue(const std::vector<std::string>& args, size_t& i, const char* ne
     return false;
   }
   value = args[++i];
+  return true;
+}
+
+// Combinations the dump cannot honour, refused rather than quietly ignored.
+bool CheckDumpOptions(Options& options, std::ostream& err) {
+  const TDumpOptions& dump = options.dump;
+  if (options.lookup.Gbk) {
+    err << "corvana: dump always writes UTF-8; --gbk goes with lookup and info\n";
+    return false;
+  }
+  if (!options.lookup.Operands.empty()) {
+    err << "corvana: dump takes no operands; name the database with --db FILE\n";
+    return false;
+  }
+  if (dump.Numeric && dump.Format != TDumpFormat::Csv) {
+    err << "corvana: --numeric goes with the csv format\n";
+    return false;
+  }
+  if (dump.Header && dump.Format == TDumpFormat::Jsonl) {
+    err << "corvana: --header goes with csv or cidr; JSON lines name their fields\n";
+    return false;
+  }
+  options.dump.Database = options.lookup.Database;
   return true;
 }
 
@@ -54,6 +78,18 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::o
         err << "corvana: unknown format " << value << " (text, csv or json)\n";
         return false;
       }
+    } else if (args[i] == "--format" && options.command == "dump") {
+      if (!OptionValue(args, i, "csv, cidr or jsonl", value, err)) return false;
+      if (!ParseDumpFormat(value, options.dump.Format)) {
+        err << "corvana: unknown format " << value << " (csv, cidr or jsonl)\n";
+        return false;
+      }
+    } else if (args[i] == "--numeric" && options.command == "dump") {
+      options.dump.Numeric = true;
+    } else if (args[i] == "--header" && options.command == "dump") {
+      options.dump.Header = true;
+    } else if (args[i] == "--all" && options.command == "dump") {
+      options.dump.All = true;
     } else if (args[i] == "--jobs" && options.command == "lookup") {
       if (!OptionValue(args, i, "a number", value, err)) return false;
       std::int32_t jobs = 0;
@@ -73,6 +109,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::o
     err << "corvana: JSON is always UTF-8; --gbk goes with text or csv\n";
     return false;
   }
+  if (options.command == "dump" && !CheckDumpOptions(options, err)) return false;
   return options.command == "lookup" || options.command == "info" || options.command == "dump";
 }
 
@@ -115,23 +152,6 @@ int Info(const Options& options, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-int Dump(const Options& options, std::ostream& out, std::ostream& err) {
-  try {
-    TQQWry reader(options.lookup.Database);
-    for (std::int64_t r = 1; r <= reader.RecordCount(); ++r) {
-      const TRawRecord record = reader.ReadRecord(r);
-      out << CsvLine({DottedAddress(record.StartAddress), DottedAddress(record.EndAddress), GbkToUtf8(record.Country),
-                      GbkToUtf8(record.Area)})
-          << "\n";
-    }
-  } catch (const Exception& e) {
-    out.flush();
-    err << "corvana: " << e.Message() << "\n";
-    return 2;
-  }
-  return 0;
-}
-
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
@@ -143,5 +163,5 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   if (options.command == "lookup") return RunLookup(options.lookup, in, out, err, resolve);
   if (options.command == "info") return Info(options, out, err);
-  return Dump(options, out, err);
+  return RunDump(options.dump, out, err);
 }

@@ -13,14 +13,14 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
+}  // namespace
+
 void AppendJsonMember(const char* name, std::string_view value, std::string& out) {
   out += '"';
   out += name;
   out += "\":";
   AppendJsonString(value, out);
 }
-
-}  // namespace
 
 bool ParseOutputFormat(std::string_view name, TOutputFormat& format) {
   if (name == "text")

@@ -23,3 +23,5 @@ void AppendJsonError(std::string_view input, std::string_view message, std::stri
 // A JSON string with quotes; bytes that are not UTF-8 become U+FFFD, so the output
 // always is UTF-8.
 void AppendJsonString(std::string_view text, std::string& out);
+// "name": and the value as a JSON string.
+void AppendJsonMember(const char* name, std::string_view value, std::string& out);
