@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
                                      {0x01000200, 0x010002FF, g("中国"), g("电信")},
                                      {0x01000300, 0x010003FF, g("中国"), g("联通")},
                                      {0x01000400, 0x010004FF, g("日本"), g("未知地区")},
-                                     {0xFFFFFF00, 0xFFFFFFFF, g("纯真网络"), g("2010年5月20日IP数据")}}));
+                                     {0xFFFFFF00, 0xFFFFFFFF, g("示例网络"), g("2010年5月20日IP数据")}}));
   Save(dir, "single", BuildDatabase({{0, 0xFFFFFFFF, "x", ""}}));
   TQQWryWriter w;
   const std::uint32_t country = w.PutString("c");

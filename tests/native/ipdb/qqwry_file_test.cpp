@@ -22,7 +22,7 @@ std::string OpenError(const std::string& name) {
 
 std::vector<TDbRecord> SampleRecords(const char* versionArea = "2010年5月20日IP数据") {
   return {R("1.0.0.0", "1.0.0.255", "中国", "电信"), R("2.0.0.0", "2.0.0.255", "美国", ""),
-          R("255.255.255.0", "255.255.255.255", "纯真网络", versionArea)};
+          R("255.255.255.0", "255.255.255.255", "示例网络", versionArea)};
 }
 
 TEST(QQWryFile, OpeningFailures) {
@@ -66,7 +66,7 @@ TEST(QQWryFile, FailedLookupClosesTheReader) {
 TEST(QQWryFile, VersionAndReleaseDateComeFromTheLastRecord) {
   TempDir dir;
   TQQWry reader(dir.Write("QQWry.Dat", BuildDatabase(SampleRecords())));
-  EXPECT_EQ(reader.DatabaseVersion(), G("纯真网络"));
+  EXPECT_EQ(reader.DatabaseVersion(), G("示例网络"));
   EXPECT_EQ(reader.ReleaseDate(), (TDate{2010, 5, 20}));
   EXPECT_EQ(reader.ReleaseDate(), (TDate{2010, 5, 20}));  // decoded anew, still open
   EXPECT_TRUE(reader.IsOpen());
