@@ -198,8 +198,10 @@ TEST_F(FormSkinnerTest, WithoutKeyedBordersTheRegionIsTheWholeWindow) {
 }
 
 TEST_F(FormSkinnerTest, UnskinGivesThePlatformFrameBackWithTheSameClient) {
-  Start(FrameSkin(1));
+  // A face colour of the skin's own, so the form's colour shows whose it is.
+  Start(FrameSkin(1, "[Colours]\r\nButtonFace=12 34 56\r\n"));
   ASSERT_NE(SkinIt(), nullptr);
+  EXPECT_EQ(form->Color(), RGB(12, 34, 56));
   const SIZE skinned = WindowSize();
   UnskinAll();
   EXPECT_EQ(manager->FormSkinnerOf(form->Handle()), nullptr);
