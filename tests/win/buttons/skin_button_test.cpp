@@ -1,5 +1,5 @@
 // TSkinButton and TSkinMenuButton on real buttons: the frame of every state, clicks from real
-// mouse messages, space presses, caption colours and captions.
+// mouse messages, space presses, caption colours and captions, and transparent faces.
 #include "skin/controls/skin_bitbutton.h"
 #include "ui/skin_messages.h"
 #include "ui/stdctrls.h"
@@ -243,6 +243,45 @@ TEST_F(SkinButton, MenuButtonShowsFocusAsHotAndHasNoFocusedFrame) {
   TProbeDC probe(90, 30, RGB(255, 255, 255));
   SendMessageW(button->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(probe.Get()), 0);
   EXPECT_GT(CountColour(probe, RECT{60, 10, 88, 20}, GetSysColor(COLOR_WINDOWTEXT)), 3);
+}
+
+TEST_F(ButtonSkinTest, ATransparentFaceShowsTheParentWhereTheFrameIsKeyed) {
+  constexpr COLORREF kParent = RGB(14, 200, 170);
+  Form->SetColor(kParent);
+  // The top-left corner slice (2 x 3) of every frame is the key colour, drawn transparent.
+  Data->Buttons->Trans = 1;
+  for (int f = 0; f < 5; ++f) {
+    const RECT corner{f * 13, 0, f * 13 + 2, 3};
+    TSkinControl::FillColor(Data->Buttons->Image.Canvas().Handle(), corner, RGB(255, 0, 255));
+  }
+  struct Case {
+    int Tag;
+    bool Option;
+    COLORREF Corner;
+  };
+  const Case cases[] = {
+      {0, false, kPlainFace}, {5555, false, kParent}, {0, true, kParent}, {7777, false, kPlainFace}, {5555, true, kParent},
+  };
+  int top = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Tag) + (c.Option ? " xoTransparent" : ""));
+    Data->SetOptions(c.Option ? SetOf(xoTransparent) : 0);
+    auto* button = new TButton(Form.get());
+    button->SetBounds(20, top, 80, 30);
+    button->SetTag(c.Tag);
+    button->SetParent(Form.get());
+    top += 40;
+    auto* skinner = new TSkinButton(button);
+    skinner->AttachControl(&Host, Data.get(), false, nullptr);
+    TProbeDC probe(80, 30, RGB(255, 255, 255));
+    SendMessageW(button->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(probe.Get()), 0);
+    EXPECT_EQ(probe.At(0, 0), c.Corner);
+    EXPECT_EQ(probe.At(1, 2), c.Corner);
+    // The frame itself is drawn over either face.
+    const int frame = FrameAt(probe, 3, 4);
+    EXPECT_NE(frame, 0);
+    EXPECT_EQ(probe.At(2, 0), SliceColour(frame, 1));
+  }
 }
 
 }  // namespace
