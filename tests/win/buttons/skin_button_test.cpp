@@ -260,7 +260,8 @@ TEST_F(ButtonSkinTest, ATransparentFaceShowsTheParentWhereTheFrameIsKeyed) {
     COLORREF Corner;
   };
   const Case cases[] = {
-      {0, false, kPlainFace}, {5555, false, kParent}, {0, true, kParent}, {7777, false, kPlainFace}, {5555, true, kParent},
+      {0, false, kPlainFace},    {5555, false, kParent}, {0, true, kParent},
+      {7777, false, kPlainFace}, {5555, true, kParent},
   };
   int top = 10;
   for (const Case& c : cases) {

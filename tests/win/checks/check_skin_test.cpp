@@ -284,9 +284,9 @@ TEST_F(CheckSkinTest, ADataAwareBoxShowsWhatItsDataLinkLastSentRatherThanItsStat
     int Frame;
   };
   const Case cases[] = {
-      {Plain, TCheckBoxState::cbChecked, 0, true, 2},       {DataAware, TCheckBoxState::cbChecked, -1, true, 2},
-      {DataAware, TCheckBoxState::cbChecked, 0, true, 1},   {DataAware, TCheckBoxState::cbUnchecked, 1, true, 2},
-      {DataAware, TCheckBoxState::cbUnchecked, 2, true, 4}, {DataAware, TCheckBoxState::cbChecked, 0, false, 3},
+      {Plain, TCheckBoxState::cbChecked, 0, true, 2},        {DataAware, TCheckBoxState::cbChecked, -1, true, 2},
+      {DataAware, TCheckBoxState::cbChecked, 0, true, 1},    {DataAware, TCheckBoxState::cbUnchecked, 1, true, 2},
+      {DataAware, TCheckBoxState::cbUnchecked, 2, true, 4},  {DataAware, TCheckBoxState::cbChecked, 0, false, 3},
       {DataAware, TCheckBoxState::cbUnchecked, 1, false, 4}, {Bound, TCheckBoxState::cbChecked, 1, true, 1},
       {Bound, TCheckBoxState::cbChecked, 1, false, 3},
   };

@@ -27,7 +27,9 @@ TTestSkin BorderSkin(int left, int top, int right, int bottom) {
   return skin;
 }
 
-TTestSkin PlainFrameSkin() { return BorderSkin(6, 27, 6, 6); }
+TTestSkin PlainFrameSkin() {
+  return BorderSkin(6, 27, 6, 6);
+}
 
 LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
 
@@ -253,7 +255,8 @@ TEST_F(SkinManageTest, PopupMenusAreTakenOverByTheirModesControlAndNeverAsChildr
   }
   // A menu window made with the child style stays the platform's, whatever the mode allows.
   manager->PopupMode = 7;
-  const HWND child = CreateWindowExW(0, L"#32768", L"", WS_CHILD, 0, 0, 80, 60, form->Handle(), nullptr, nullptr, nullptr);
+  const HWND child =
+      CreateWindowExW(0, L"#32768", L"", WS_CHILD, 0, 0, 80, 60, form->Handle(), nullptr, nullptr, nullptr);
   ASSERT_NE(child, nullptr);
   EXPECT_FALSE(manager->IsSkinnedPopup(child));
   EXPECT_TRUE(manager->PopupSkinners().empty());

@@ -29,15 +29,24 @@ TEST(MainWindowDiscovery, EachControlGetsItsSkinnerKind) {
       bool Built;
     };
     const Expected expected[] = {
-        {form->PageControl1, "TSkinTab", true},        {form->TabSheet1, "TSkinTabSheet", true},
-        {form->TabSheet2, "TSkinTabSheet", true},      {form->Memo_IPList, "TSkinScrollbar", true},
-        {form->Memo_IPLog, "TSkinScrollbar", true},    {form->Memo1, "TSkinScrollbar", true},
-        {form->Edit_Ver, "TSkinEdit", true},           {form->Panel1, "TSkinBox", true},
-        {form->Panel2, "TSkinBox", true},              {form->Button_TCPUDP, "TSkinButton", true},
-        {form->Button2, "TSkinButton", true},          {form->Button1, "TSkinButton", true},
-        {form->Button_IPVer, "TSkinButton", true},     {form->Button3, "TSkinButton", true},
-        {form->StatusBar1, "TSkinStatusBar", true},    {form->Label1, "", false},
-        {form->Label2, "", false},                     {form->Label3, "", false},
+        {form->PageControl1, "TSkinTab", true},
+        {form->TabSheet1, "TSkinTabSheet", true},
+        {form->TabSheet2, "TSkinTabSheet", true},
+        {form->Memo_IPList, "TSkinScrollbar", true},
+        {form->Memo_IPLog, "TSkinScrollbar", true},
+        {form->Memo1, "TSkinScrollbar", true},
+        {form->Edit_Ver, "TSkinEdit", true},
+        {form->Panel1, "TSkinBox", true},
+        {form->Panel2, "TSkinBox", true},
+        {form->Button_TCPUDP, "TSkinButton", true},
+        {form->Button2, "TSkinButton", true},
+        {form->Button1, "TSkinButton", true},
+        {form->Button_IPVer, "TSkinButton", true},
+        {form->Button3, "TSkinButton", true},
+        {form->StatusBar1, "TSkinStatusBar", true},
+        {form->Label1, "", false},
+        {form->Label2, "", false},
+        {form->Label3, "", false},
     };
     for (const Expected& e : expected) {
       SCOPED_TRACE(e.Control->Name());
