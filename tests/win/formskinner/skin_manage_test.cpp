@@ -376,13 +376,21 @@ TEST_F(SkinManageTest, FreeingTheManagerGivesOpenWindowsTheirOwnLookBack) {
     procs[i] = GetWindowLongPtrW(both[i], GWLP_WNDPROC);
     ASSERT_TRUE(manager->SkinWindow(both[i]));
   }
+  // An open popup menu, taken over by the hook as it is made.
+  data->SetSkinControls(SetOf(xcMainMenu, xcPopupMenu));
+  manager->InstallHook();
+  const HWND popup = Keep(
+      CreateWindowExW(WS_EX_TOOLWINDOW, L"#32768", L"", WS_POPUP, 10, 10, 80, 60, nullptr, nullptr, nullptr, nullptr));
   PumpMessages(20);
   ASSERT_EQ(form->Color(), RGB(12, 34, 56));
   ASSERT_NE(GetWindowLongPtrW(bare, GWLP_WNDPROC), procs[1]);
+  ASSERT_TRUE(manager->IsSkinnedPopup(popup));
+  ASSERT_NE(GetWindowLongPtrW(popup, GWLP_WNDPROC), GetClassLongPtrW(popup, GCLP_WNDPROC));
 
   FreeSkinManager();
   EXPECT_EQ(SkinManager(), nullptr);
   PumpMessages(20);
+  EXPECT_EQ(GetWindowLongPtrW(popup, GWLP_WNDPROC), GetClassLongPtrW(popup, GCLP_WNDPROC));
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(GetWindowLongPtrW(both[i], GWLP_WNDPROC), procs[i]);
