@@ -246,22 +246,16 @@ TEST_F(SkinButton, MenuButtonShowsFocusAsHotAndHasNoFocusedFrame) {
 }
 
 TEST_F(ButtonSkinTest, ATransparentFaceShowsTheParentWhereTheFrameIsKeyed) {
-  constexpr COLORREF kParent = RGB(14, 200, 170);
-  Form->SetColor(kParent);
-  // The top-left corner slice (2 x 3) of every frame is the key colour, drawn transparent.
-  Data->Buttons->Trans = 1;
-  for (int f = 0; f < 5; ++f) {
-    const RECT corner{f * 13, 0, f * 13 + 2, 3};
-    TSkinControl::FillColor(Data->Buttons->Image.Canvas().Handle(), corner, RGB(255, 0, 255));
-  }
+  Form->SetColor(kParentColour);
+  KeyFrameCorners(*Data->Buttons);
   struct Case {
     int Tag;
     bool Option;
     COLORREF Corner;
   };
   const Case cases[] = {
-      {0, false, kPlainFace},    {5555, false, kParent}, {0, true, kParent},
-      {7777, false, kPlainFace}, {5555, true, kParent},
+      {0, false, kPlainFace},    {5555, false, kParentColour}, {0, true, kParentColour},
+      {7777, false, kPlainFace}, {5555, true, kParentColour},
   };
   int top = 10;
   for (const Case& c : cases) {
