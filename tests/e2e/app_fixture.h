@@ -19,7 +19,7 @@ inline std::vector<std::uint8_t> TestDatabase(const char* versionArea = "2010年
   };
   return BuildDatabase({r("1.0.0.0", "1.0.0.255", "中国", "电信"), r("8.8.8.0", "8.8.8.255", "美国", "Google"),
                         r("127.0.0.0", "127.255.255.255", "本机地址", ""),
-                        r("255.255.255.0", "255.255.255.255", "纯真网络", versionArea)});
+                        r("255.255.255.0", "255.255.255.255", "示例网络", versionArea)});
 }
 
 class AppTest : public ::testing::Test {

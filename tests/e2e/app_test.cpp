@@ -153,7 +153,7 @@ TEST_F(AppTest, DatabaseTabShowsTheFourLinesOnceAfterTwoPresses) {
   Sleep(300);
   EXPECT_EQ(TAppDriver::Lines(app.InfoMemo()),
             (std::vector<std::wstring>{L"文件大小：" + std::to_wstring(bytes.size()) + L"字节", L"记录总数：4条",
-                                       L"更新日期：2010年5月20日", L"数据库版本：纯真网络"}));
+                                       L"更新日期：2010年5月20日", L"数据库版本：示例网络"}));
   // The database is closed again: it can be replaced while the program runs.
   EXPECT_TRUE(DeleteFileW((folder / "QQWry.Dat").c_str()));
 }

@@ -33,7 +33,7 @@ struct TBatchData {
                                   Utf8ToGbk("地区" + std::to_string(random() % 3000) + "电信")});
       start = end + 1;
     }
-    records.push_back(TDbRecord{0xFFFFFF00u, 0xFFFFFFFFu, Utf8ToGbk("纯真网络"), Utf8ToGbk("2026年12月1日IP数据")});
+    records.push_back(TDbRecord{0xFFFFFF00u, 0xFFFFFFFFu, Utf8ToGbk("示例网络"), Utf8ToGbk("2026年12月1日IP数据")});
     database = BuildDatabase(records);
   }
 

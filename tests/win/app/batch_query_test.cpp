@@ -40,7 +40,7 @@ protected:
     };
     database = dir.Write("QQWry.Dat", BuildDatabase({r("1.0.0.0", "1.0.0.255", "中国", "电信"),
                                                      r("8.8.8.0", "8.8.8.255", "美国", "Google"),
-                                                     r("255.255.255.0", "255.255.255.255", "纯真网络", "2026年IP数据")}));
+                                                     r("255.255.255.0", "255.255.255.255", "示例网络", "2026年IP数据")}));
   }
   static std::string Identity(const std::string& name) { return name; }
 

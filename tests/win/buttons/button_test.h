@@ -26,6 +26,18 @@ inline int CountColour(TProbeDC& probe, const RECT& rect, COLORREF colour) {
   return n;
 }
 
+// The parent colour of the transparent-face tests.
+inline constexpr COLORREF kParentColour = RGB(14, 200, 170);
+
+// Makes the top-left corner slice (2 x 3) of every frame the key colour, drawn transparent.
+inline void KeyFrameCorners(TDataSkinObject& buttons) {
+  buttons.Trans = 1;
+  for (int f = 0; f < 5; ++f) {
+    const RECT corner{f * 13, 0, f * 13 + 2, 3};
+    TSkinControl::FillColor(buttons.Image.Canvas().Handle(), corner, RGB(255, 0, 255));
+  }
+}
+
 class ButtonSkinTest : public ::testing::Test {
 protected:
   void SetUp() override {

@@ -1,6 +1,6 @@
 // Glyph buttons: placement for each layout, the skinned bit and tool buttons probed pixel by
 // pixel, the tool button's press, down and group behaviour, the standard kinds, and discovery
-// giving a form's buttons their skinners.
+// giving a form's buttons their skinners, and transparent tool-button faces.
 #include "skin/controls/skin_bitbutton.h"
 #include "skin/form/control_skinners.h"
 #include "skin/form/discovery.h"
@@ -254,6 +254,30 @@ TEST_F(SpeedButtons, FramesOfFlatDownHotAndDisabled) {
   TProbeDC hidden(40, 30, RGB(1, 2, 3));
   b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(hidden.Get()), 0);
   EXPECT_EQ(hidden.At(20, 15), RGB(1, 2, 3));
+}
+
+TEST_F(SpeedButtons, ATransparentFaceShowsTheParentWhereTheFrameIsKeyed) {
+  Form->SetColor(kParentColour);
+  KeyFrameCorners(*Data->Buttons);
+  struct Case {
+    int Tag;
+    bool Option;
+    COLORREF Corner;
+  };
+  const Case cases[] = {{0, false, kPlainFace}, {5555, false, kParentColour}, {0, true, kParentColour}};
+  int left = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Tag) + (c.Option ? " xoTransparent" : ""));
+    Data->SetOptions(c.Option ? SetOf(xoTransparent) : 0);
+    TSpeedButton* b = AddSpeed(left, 0);
+    b->SetTag(c.Tag);
+    left += 50;
+    Skin(b);
+    TProbeDC probe(40, 30, RGB(255, 255, 255));
+    b->Perform(WM_PAINT, reinterpret_cast<WPARAM>(probe.Get()), 0);
+    EXPECT_EQ(probe.At(0, 0), c.Corner);
+    EXPECT_EQ(FrameAt(probe, 3, 4), kButtonNormal);
+  }
 }
 
 TEST_F(SpeedButtons, ClicksOnceGroupsStayDownAndDisabledNeverClicks) {

@@ -1,5 +1,5 @@
 // TSkinButton and TSkinMenuButton on real buttons: the frame of every state, clicks from real
-// mouse messages, space presses, caption colours and captions.
+// mouse messages, space presses, caption colours and captions, and transparent faces.
 #include "skin/controls/skin_bitbutton.h"
 #include "ui/skin_messages.h"
 #include "ui/stdctrls.h"
@@ -243,6 +243,40 @@ TEST_F(SkinButton, MenuButtonShowsFocusAsHotAndHasNoFocusedFrame) {
   TProbeDC probe(90, 30, RGB(255, 255, 255));
   SendMessageW(button->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(probe.Get()), 0);
   EXPECT_GT(CountColour(probe, RECT{60, 10, 88, 20}, GetSysColor(COLOR_WINDOWTEXT)), 3);
+}
+
+TEST_F(ButtonSkinTest, ATransparentFaceShowsTheParentWhereTheFrameIsKeyed) {
+  Form->SetColor(kParentColour);
+  KeyFrameCorners(*Data->Buttons);
+  struct Case {
+    int Tag;
+    bool Option;
+    COLORREF Corner;
+  };
+  const Case cases[] = {
+      {0, false, kPlainFace},    {5555, false, kParentColour}, {0, true, kParentColour},
+      {7777, false, kPlainFace}, {5555, true, kParentColour},
+  };
+  int top = 10;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.Tag) + (c.Option ? " xoTransparent" : ""));
+    Data->SetOptions(c.Option ? SetOf(xoTransparent) : 0);
+    auto* button = new TButton(Form.get());
+    button->SetBounds(20, top, 80, 30);
+    button->SetTag(c.Tag);
+    button->SetParent(Form.get());
+    top += 40;
+    auto* skinner = new TSkinButton(button);
+    skinner->AttachControl(&Host, Data.get(), false, nullptr);
+    TProbeDC probe(80, 30, RGB(255, 255, 255));
+    SendMessageW(button->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(probe.Get()), 0);
+    EXPECT_EQ(probe.At(0, 0), c.Corner);
+    EXPECT_EQ(probe.At(1, 2), c.Corner);
+    // The frame itself is drawn over either face.
+    const int frame = FrameAt(probe, 3, 4);
+    EXPECT_NE(frame, 0);
+    EXPECT_EQ(probe.At(2, 0), SliceColour(frame, 1));
+  }
 }
 
 }  // namespace

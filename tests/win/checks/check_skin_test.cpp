@@ -1,7 +1,8 @@
 // The check-box and radio-button skinners on frame-coded pictures: the frame of every state
 // (4-, 8- and 12-frame pictures), the box's place (right button, right to left), the caption,
 // the focus rectangle only off platform major version 6, clicks and space under the skinner,
-// bare platform check boxes, and TSkinObjImage's glyph strips for other families' classes.
+// bare platform check boxes, data-aware boxes, and TSkinObjImage's glyph strips for other
+// families' classes.
 #include "ui/checkbox.h"
 #include "ui/platform.h"
 #include "skin/controls/skin_checkbox.h"
@@ -235,6 +236,73 @@ TEST_F(CheckSkinTest, BarePlatformCheckBoxGetsItsBoxOverTheOwnDrawing) {
   EXPECT_EQ(skinner->LastFrame, 2);
   EXPECT_EQ(CodeAt(probe, 5, 10), 2);
   DestroyWindow(bare);
+}
+
+// A data-aware check box: its data link sets the box with BM_SETCHECK while its own State
+// stays what the program last assigned.
+class TDBCheckBox : public TCheckBox {
+  CORVANA_CLASS(TDBCheckBox)
+
+public:
+  using TCheckBox::TCheckBox;
+  std::string DataField() const { return FField; }
+  void SetDataField(const std::string& value) { FField = value; }
+
+private:
+  std::string FField;
+};
+
+const TClassInfo& TDBCheckBox::StaticClassInfo() {
+  static const TClassInfo info(
+      "TDBCheckBox", &TCheckBox::StaticClassInfo(),
+      {props::String<TDBCheckBox>("DataField", &TDBCheckBox::DataField, &TDBCheckBox::SetDataField)});
+  return info;
+}
+
+// A check box of another family, bound to data through a "DataBinding".
+class TBoundCheckBox : public TDBCheckBox {
+  CORVANA_CLASS(TBoundCheckBox)
+
+public:
+  using TDBCheckBox::TDBCheckBox;
+  std::string DataBinding() const { return "Field1"; }
+};
+
+const TClassInfo& TBoundCheckBox::StaticClassInfo() {
+  static const TClassInfo info("TBoundCheckBox", &TDBCheckBox::StaticClassInfo(),
+                               {props::String<TBoundCheckBox>("DataBinding", &TBoundCheckBox::DataBinding, nullptr)});
+  return info;
+}
+
+TEST_F(CheckSkinTest, ADataAwareBoxShowsWhatItsDataLinkLastSentRatherThanItsState) {
+  enum Kind { Plain, DataAware, Bound };
+  struct Case {
+    Kind Box;
+    TCheckBoxState State;
+    int Sent;  // the data link's BM_SETCHECK, -1 for none
+    bool Enabled;
+    int Frame;
+  };
+  const Case cases[] = {
+      {Plain, TCheckBoxState::cbChecked, 0, true, 2},        {DataAware, TCheckBoxState::cbChecked, -1, true, 2},
+      {DataAware, TCheckBoxState::cbChecked, 0, true, 1},    {DataAware, TCheckBoxState::cbUnchecked, 1, true, 2},
+      {DataAware, TCheckBoxState::cbUnchecked, 2, true, 4},  {DataAware, TCheckBoxState::cbChecked, 0, false, 3},
+      {DataAware, TCheckBoxState::cbUnchecked, 1, false, 4}, {Bound, TCheckBoxState::cbChecked, 1, true, 1},
+      {Bound, TCheckBoxState::cbChecked, 1, false, 3},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    SCOPED_TRACE(i);
+    TCheckBox* box = c.Box == Plain       ? Skinned<TCheckBox, TSkinCheckBox>().first
+                     : c.Box == DataAware ? Skinned<TDBCheckBox, TSkinCheckBox>().first
+                                          : Skinned<TBoundCheckBox, TSkinCheckBox>().first;
+    box->SetState(c.State);
+    if (c.Sent >= 0) SendMessageW(box->Handle(), BM_SETCHECK, static_cast<WPARAM>(c.Sent), 0);
+    box->SetEnabled(c.Enabled);
+    EXPECT_EQ(box->State(), c.State);
+    EXPECT_EQ(BoxCode(box->Handle(), 11), c.Frame);
+    box->Free();
+  }
 }
 
 // Check boxes and radio buttons of other families, with the published names they carry.

@@ -107,20 +107,22 @@ protected:
 TEST_F(MenuBarTest, TheBandTakesThePlatformBarsPlaceAndLaysTheItemsOut) {
   EXPECT_EQ(GetMenu(form->Handle()), nullptr);
   ASSERT_EQ(skinner->MenuBar->ItemCount, 4);
-  EXPECT_GT(skinner->MenuBarHeight, 0);
+  // The band is as high as the platform's menu bar.
+  const int band = GetSystemMetrics(SM_CYMENU);
+  EXPECT_EQ(skinner->MenuBarHeight, band);
   RECT client{};
   GetClientRect(form->Handle(), &client);
   EXPECT_EQ(RectText(client), RectText(clientBefore));
   RECT window{};
   GetWindowRect(form->Handle(), &window);
-  EXPECT_EQ(window.bottom - window.top, client.bottom + kTop + kBottom + skinner->MenuBarHeight);
+  EXPECT_EQ(window.bottom - window.top, client.bottom + kTop + kBottom + band);
   // Items from the bar picture's left cap + 4, each its text width + 10, one pixel short of
   // the band's bottom.
   const wchar_t* texts[] = {L"File", L"Edit", L"View", L"Help"};
   int x = kLeft + kBarLeftCap + 4;
   for (int i = 0; i < 4; ++i) {
     const int w = TextWidth(texts[i]);
-    EXPECT_EQ(RectText(Item(i).Bounds), RectText(RECT{x, kTop, x + w + 10, kTop + skinner->MenuBarHeight - 1})) << i;
+    EXPECT_EQ(RectText(Item(i).Bounds), RectText(RECT{x, kTop, x + w + 10, kTop + band - 1})) << i;
     x += w + 10;
   }
   EXPECT_EQ(Item(0).Caption, L"&File");

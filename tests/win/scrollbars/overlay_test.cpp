@@ -128,14 +128,19 @@ TEST_F(OverlayTest, EveryPieceShowsItsFrameForItsState) {
   EXPECT_EQ(duringPress, static_cast<COLORREF>(FrameColour(kArrows, 14)));
   EXPECT_FALSE(bar.Pressed);
 
-  // Disabled: the track's disabled frame and no thumb.
+  // A disabled memo disables its overlay.
   memo->SetEnabled(false);
   PumpMessages();
-  const auto disabled = PaintOf(bar);
-  if (BarInfo(memo->Handle(), OBJID_VSCROLL).rgstate[0] & STATE_SYSTEM_UNAVAILABLE) {
-    EXPECT_EQ(disabled->At(x, top + 1), static_cast<COLORREF>(FrameColour(kVertTrack, 3)));
-  }
   EXPECT_FALSE(IsWindowEnabled(bar.Window()));
+  memo->SetEnabled(true);
+  // Lines that all fit leave the bar unavailable: the track's disabled frame where the thumb was.
+  memo->Lines()->Clear();
+  memo->Lines()->Add(L"一行");
+  PumpMessages();
+  ASSERT_TRUE(BarInfo(memo->Handle(), OBJID_VSCROLL).rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+  const auto disabled = PaintOf(bar);
+  EXPECT_EQ(disabled->At(x, top + 1), static_cast<COLORREF>(FrameColour(kVertTrack, 3)));
+  EXPECT_EQ(disabled->At(x, length / 2), static_cast<COLORREF>(FrameColour(kVertTrack, 3)));
 }
 
 TEST_F(OverlayTest, ArrowsPagesAndThumbMoveTheMemoAsThePlatformBarDoes) {

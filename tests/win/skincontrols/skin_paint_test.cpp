@@ -249,9 +249,4 @@ TEST_F(SkinPaint, DrawTextAutoMeasuresAlikeOnBothFamiliesAndToWideUsesTheAnsiCod
   EXPECT_EQ(ToWide(""), L"");
 }
 
-TEST(SkinModule, WorkBitmapLivesWithTheModule) {
-  ASSERT_NE(SkinWorkBitmap(), nullptr);
-  EXPECT_EQ(SkinWorkBitmap(), SkinWorkBitmap());
-}
-
 }  // namespace

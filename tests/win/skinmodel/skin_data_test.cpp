@@ -295,10 +295,65 @@ TEST_F(SkinDataTest, MissingScrollBarQueryDropsScrollBarSkinning) {
   info.cbSize = sizeof info;
   SkinPlatform().GetScrollBarInfo = nullptr;
   EXPECT_FALSE(GetScrollBarInfoSafe(form->Handle(), OBJID_VSCROLL, info));
-  TrackMouseLeave(form->Handle());  // nothing happens without the entry point either
   SkinPlatform().GetScrollBarInfo = saved;
   auto again = ReadForm("  object SkinData1: TSkinData\n  end\n");
   EXPECT_TRUE(again->FindComponentAs<TSkinData>("SkinData1")->HasControl(xcScrollbar));
+}
+
+// The calls a stand-in for the platform's "TrackMouseEvent" received.
+std::vector<TRACKMOUSEEVENT>& TrackCalls() {
+  static std::vector<TRACKMOUSEEVENT> calls;
+  return calls;
+}
+
+BOOL WINAPI RecordTrack(LPTRACKMOUSEEVENT track) {
+  TrackCalls().push_back(*track);
+  return TRUE;
+}
+
+// Whether the platform tracks the mouse's leaving of the window.
+bool LeaveTracked(HWND window) {
+  TRACKMOUSEEVENT query{};
+  query.cbSize = sizeof query;
+  query.dwFlags = TME_QUERY;
+  TrackMouseEvent(&query);
+  return (query.dwFlags & TME_LEAVE) && query.hwndTrack == window;
+}
+
+TEST_F(SkinDataTest, TrackMouseLeaveAsksOnlyThroughTheResolvedEntryPoint) {
+  TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(100, 100, 300, 200);
+  form->Show();
+  PumpMessages(20);
+  RECT r{};
+  GetWindowRect(form->Handle(), &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  PumpMessages(20);
+  const auto real = SkinPlatform().TrackMouseEvent;
+  ASSERT_NE(real, nullptr);
+
+  SkinPlatform().TrackMouseEvent = &RecordTrack;
+  TrackMouseLeave(form->Handle());
+  ASSERT_EQ(TrackCalls().size(), 1u);
+  EXPECT_EQ(TrackCalls()[0].cbSize, sizeof(TRACKMOUSEEVENT));
+  EXPECT_EQ(TrackCalls()[0].dwFlags, static_cast<DWORD>(TME_LEAVE));
+  EXPECT_EQ(TrackCalls()[0].hwndTrack, form->Handle());
+
+  // Without the entry point nothing reaches the platform; with it, the leave is tracked. The
+  // framework's own tracking of the form is cancelled first.
+  TRACKMOUSEEVENT cancel{};
+  cancel.cbSize = sizeof cancel;
+  cancel.dwFlags = TME_CANCEL | TME_LEAVE;
+  cancel.hwndTrack = form->Handle();
+  TrackMouseEvent(&cancel);
+  ASSERT_FALSE(LeaveTracked(form->Handle()));
+  SkinPlatform().TrackMouseEvent = nullptr;
+  TrackMouseLeave(form->Handle());
+  EXPECT_FALSE(LeaveTracked(form->Handle()));
+  SkinPlatform().TrackMouseEvent = real;
+  TrackMouseLeave(form->Handle());
+  EXPECT_TRUE(LeaveTracked(form->Handle()));
+  EXPECT_EQ(TrackCalls().size(), 1u);
 }
 
 TEST_F(SkinDataTest, ShouldSkinWindowRefusesCalendarsAndFastReportWindows) {
