@@ -81,8 +81,15 @@ void TWinSkinForm::PaintBorderPiece(int side, const RECT& rect, HDC dc) {
   const bool vertical = side == kBorderTop || side == kBorderBottom;
   const int frame = ActiveLook || border.Frame == 1 ? 1 : 2;
   const int tile = border.Tile == 1 ? 0 : 1;
-  auto piece = RenderSkinFrame(rect.right - rect.left, rect.bottom - rect.top, border.Image, border.Margins(), vertical,
-                               tile, std::max(1, border.Frame), frame);
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  TPieceCache& cache = FPieces[static_cast<size_t>(side) % FPieces.size()];
+  if (!cache.Bitmap || cache.Width != w || cache.Height != h || cache.Frame != frame) {
+    cache.Bitmap = RenderSkinFrame(w, h, border.Image, border.Margins(), vertical, tile, std::max(1, border.Frame), frame);
+    cache.Width = w;
+    cache.Height = h;
+    cache.Frame = frame;
+  }
+  TBitmap* piece = cache.Bitmap.get();
   if (!piece || piece->Empty()) return;
   BitBlt(dc, rect.left, rect.top, piece->Width(), piece->Height(), piece->Canvas().Handle(), 0, 0, SRCCOPY);
 }

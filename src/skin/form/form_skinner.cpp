@@ -176,6 +176,7 @@ void TWinSkinForm::Attach(TSkinData* data) {
 }
 
 void TWinSkinForm::ComputeFrameMetrics() {
+  for (TPieceCache& piece : FPieces) piece = TPieceCache{};
   if (!SkinData || SkinData->SkinPending()) return;
   if (FrameKind == fkNoCaption) {
     FrameLeft = FrameTop = FrameRight = FrameBottom = MenuBarHeight = 0;

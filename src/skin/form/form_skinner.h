@@ -4,6 +4,7 @@
 // skinners of its window.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
@@ -251,6 +252,13 @@ private:
   TRegionHandle FRegion;
   std::vector<TSkinControl*> FControlSkinners;
   std::unique_ptr<TControlDiscovery> FDiscovery;
+  // The last rendering of each border piece: a frame paint that finds the same size and frame
+  // copies it instead of building it again (dropped when the skin or its metrics change).
+  struct TPieceCache {
+    int Width = 0, Height = 0, Frame = 0;
+    std::unique_ptr<TBitmap> Bitmap;
+  };
+  std::array<TPieceCache, 4> FPieces;
   // False once this skinner is destroyed: the modal menu loops hold a copy, since the form may
   // be freed inside them.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
