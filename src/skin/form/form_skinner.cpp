@@ -177,6 +177,7 @@ void TWinSkinForm::Attach(TSkinData* data) {
 
 void TWinSkinForm::ComputeFrameMetrics() {
   for (TPieceCache& piece : FPieces) piece = TPieceCache{};
+  FBorderKeyed.fill(-1);
   if (!SkinData || SkinData->SkinPending()) return;
   if (FrameKind == fkNoCaption) {
     FrameLeft = FrameTop = FrameRight = FrameBottom = MenuBarHeight = 0;

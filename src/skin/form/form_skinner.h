@@ -259,6 +259,9 @@ private:
     std::unique_ptr<TBitmap> Bitmap;
   };
   std::array<TPieceCache, 4> FPieces;
+  // Per border: the picture has key pixels (1), has none (0), not looked at yet (-1).
+  std::array<int, 4> FBorderKeyed{-1, -1, -1, -1};
+  bool Keyed(int side);
   // False once this skinner is destroyed: the modal menu loops hold a copy, since the form may
   // be freed inside them.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
@@ -271,6 +274,8 @@ void ForgetMenuLoopTracker(TWinSkinForm* skinner);
 // The outline of a picture's non-key pixels (key 0xFF00FF, a tolerance of 1 per channel) as a
 // region moved by (x, y); null for an empty picture.
 HRGN BitmapToRegion(TBitmap& bitmap, int x, int y);
+// Whether any pixel of the picture is the key colour.
+bool HasKeyPixels(TBitmap& bitmap);
 
 // A picture of two frames stacked vertically drawn across target with unscaled end caps and
 // the middle repeated, magenta transparent or opaque.

@@ -49,12 +49,10 @@ bool IsKey(std::uint32_t pixel) {
   return within(r, 0xFF) && within(g, 0x00) && within(b, 0xFF);
 }
 
-}  // namespace
-
-HRGN BitmapToRegion(TBitmap& bitmap, int x, int y) {
+// The picture's pixels as 32-bit values, rows from the top; empty when they cannot be read.
+std::vector<std::uint32_t> PixelsOf(TBitmap& bitmap) {
   const int w = bitmap.Width(), h = bitmap.Height();
-  if (w <= 0 || h <= 0) return nullptr;
-  // Read as 32-bit pixels, rows from the top.
+  if (w <= 0 || h <= 0) return {};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = w;
@@ -63,11 +61,23 @@ HRGN BitmapToRegion(TBitmap& bitmap, int x, int y) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   std::vector<std::uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
-  {
-    TMemoryDC dc;
-    HBITMAP handle = bitmap.Handle();
-    if (!GetDIBits(dc, handle, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS)) return nullptr;
-  }
+  TMemoryDC dc;
+  if (!GetDIBits(dc, bitmap.Handle(), 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS)) return {};
+  return pixels;
+}
+
+}  // namespace
+
+bool HasKeyPixels(TBitmap& bitmap) {
+  const std::vector<std::uint32_t> pixels = PixelsOf(bitmap);
+  return std::any_of(pixels.begin(), pixels.end(), IsKey);
+}
+
+HRGN BitmapToRegion(TBitmap& bitmap, int x, int y) {
+  const int w = bitmap.Width(), h = bitmap.Height();
+  if (w <= 0 || h <= 0) return nullptr;
+  const std::vector<std::uint32_t> pixels = PixelsOf(bitmap);
+  if (pixels.empty()) return nullptr;
   TRegionHandle result;
   std::vector<RECT> rects;
   rects.reserve(kRectsGrowth);
@@ -88,6 +98,15 @@ HRGN BitmapToRegion(TBitmap& bitmap, int x, int y) {
   if (!rects.empty()) Unite(result, RegionOfRects(rects));
   if (!result) result.Reset(CreateRectRgn(0, 0, 0, 0));
   return result.Release();
+}
+
+bool TWinSkinForm::Keyed(int side) {
+  TDataSkinBorder& border = *SkinData->Borders[static_cast<size_t>(side)];
+  if (border.Trans != 1) return false;
+  // A picture without key pixels cuts nothing: its piece is a plain band, no scan needed.
+  int& known = FBorderKeyed[static_cast<size_t>(side) % FBorderKeyed.size()];
+  if (known < 0) known = HasKeyPixels(border.Image) ? 1 : 0;
+  return known == 1;
 }
 
 void TWinSkinForm::UpdateWindowRegion(bool redraw) {
@@ -111,10 +130,10 @@ void TWinSkinForm::UpdateWindowRegion(bool redraw) {
       bool keyed;
     };
     const Piece pieces[] = {
-        {kBorderLeft, RECT{0, 0, FrameLeft, h}, b[kBorderLeft]->Trans == 1 && h > 1},
-        {kBorderRight, RECT{w - FrameRight, 0, w, h}, b[kBorderRight]->Trans == 1 && h > 1},
-        {kBorderBottom, RECT{FrameLeft, h - FrameBottom, w - FrameRight, h}, b[kBorderBottom]->Trans == 1 && FrameBottom >= 2},
-        {kBorderTop, RECT{FrameLeft, 0, w - FrameRight, FrameTop}, b[kBorderTop]->Trans == 1 && FrameTop > 1},
+        {kBorderLeft, RECT{0, 0, FrameLeft, h}, Keyed(kBorderLeft) && h > 1},
+        {kBorderRight, RECT{w - FrameRight, 0, w, h}, Keyed(kBorderRight) && h > 1},
+        {kBorderBottom, RECT{FrameLeft, h - FrameBottom, w - FrameRight, h}, Keyed(kBorderBottom) && FrameBottom >= 2},
+        {kBorderTop, RECT{FrameLeft, 0, w - FrameRight, FrameTop}, Keyed(kBorderTop) && FrameTop > 1},
     };
     for (const Piece& p : pieces) {
       const int pw = p.rect.right - p.rect.left, ph = p.rect.bottom - p.rect.top;
