@@ -389,7 +389,7 @@ void TWinSkinForm::ReleaseHooks() {
   FreeControlSkinners(false);
   ReleaseMenuBar(false);
   // The window is going: its region goes with it.
-  (void)FRegion.Release();
+  FRegion.Reset();
 }
 
 void TWinSkinForm::ReskinForm() {
