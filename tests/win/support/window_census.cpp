@@ -80,3 +80,22 @@ TWindowProcCheck CheckWindowProcs(const std::map<HWND, LONG_PTR>& baseline) {
     if (!baseline.count(window)) ++check.WindowsLeft;
   return check;
 }
+
+std::string DescribeUncleanWindows(const std::map<HWND, LONG_PTR>& baseline) {
+  auto name = [](HWND window) {
+    wchar_t text[80] = {};
+    GetClassNameW(window, text, 80);
+    std::string ascii;
+    for (const wchar_t* c = text; *c; ++c) ascii += *c < 128 ? static_cast<char>(*c) : '?';
+    return ascii;
+  };
+  std::string notRestored, left;
+  for (HWND window : Subclassed()) {
+    if (!IsWindow(window)) continue;
+    const auto known = baseline.find(window);
+    if (known == baseline.end() || known->second != ProcOf(window)) notRestored += " " + name(window);
+  }
+  for (const auto& [window, proc] : ThreadWindowProcs())
+    if (!baseline.count(window)) left += " " + name(window);
+  return "not restored:" + notRestored + "; left:" + left;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 #include "base/win32.h"
 
@@ -28,3 +29,5 @@ struct TWindowProcCheck {
 // Compares the windows subclassed since the reset, and the thread's windows, with a
 // baseline taken by ThreadWindowProcs.
 TWindowProcCheck CheckWindowProcs(const std::map<HWND, LONG_PTR>& baseline);
+// The class names of the windows CheckWindowProcs finds not restored or left, for a message.
+std::string DescribeUncleanWindows(const std::map<HWND, LONG_PTR>& baseline);
