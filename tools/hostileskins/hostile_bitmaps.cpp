@@ -17,7 +17,9 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 constexpr std::int64_t kMaxWrittenPixels = 1 << 20;
 
-std::int64_t RowBytes(std::int64_t width, int bits) { return ((width * bits + 31) / 32) * 4; }
+std::int64_t RowBytes(std::int64_t width, int bits) {
+  return ((width * bits + 31) / 32) * 4;
+}
 
 // Proper run-length rows: each row a few runs (some absolute), an end-of-line, and the end mark.
 void WellFormedRle(std::vector<std::uint8_t>& out, const TBmpShape& s, THostileRandom& r) {
@@ -96,8 +98,11 @@ std::vector<std::uint8_t> MakeBmp(const TBmpShape& s, THostileRandom& r, bool we
   Put32(out, s.ColoursUsed);
   Put32(out, 0);
   if (masks) {
-    static const std::uint32_t kMaskSets[][3] = {
-        {0xF800, 0x07E0, 0x001F}, {0x7C00, 0x03E0, 0x001F}, {0xFF0000, 0xFF00, 0xFF}, {0, 0, 0}, {0xFFFFFFFF, 1, 0x80000000}};
+    static const std::uint32_t kMaskSets[][3] = {{0xF800, 0x07E0, 0x001F},
+                                                 {0x7C00, 0x03E0, 0x001F},
+                                                 {0xFF0000, 0xFF00, 0xFF},
+                                                 {0, 0, 0},
+                                                 {0xFFFFFFFF, 1, 0x80000000}};
     const auto& set = r.Pick(kMaskSets);
     for (std::uint32_t m : set) Put32(out, m);
   }

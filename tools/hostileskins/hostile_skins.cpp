@@ -52,7 +52,8 @@ std::string Lower(std::string text) {
 
 std::string KeyOf(const std::string& line) {
   const size_t eq = line.find('=');
-  return eq == std::string::npos || line.empty() || line[0] == ';' || line[0] == '[' ? std::string() : line.substr(0, eq);
+  return eq == std::string::npos || line.empty() || line[0] == ';' || line[0] == '[' ? std::string()
+                                                                                     : line.substr(0, eq);
 }
 
 // Gives new values to the keys the test accepts, each with the chance given.
@@ -66,21 +67,29 @@ void Rewrite(TWork& w, THostileRandom& r, int percent, Accept accept, Value valu
   }
 }
 
-bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const char* part) {
+  return text.find(part) != std::string::npos;
+}
 
-const char* const kKeys[] = {"Frame",      "LeftWidth",  "TopHeight",   "RightWidth",  "BottomHeight", "Trans",
-                             "Tile",       "Style",      "Bitmap",      "Image",       "ButtonImage",  "Xcoord",
-                             "Ycoord",     "Action",     "Align",       "Visibility",  "FontHeight",   "FrameCount",
-                             "TextShift",  "menuBar",    "Left",        "LeftFrame",   "TopTopHeight", "NormalColour",
-                             "ButtonFace", "CheckButton", "CheckButtonFrame", "GlyphImage", "Border",  "SkinName"};
-const char* const kSections[] = {"Personality", "Buttons", "Colours", "TitlebarSkin", "Fonts",   "ButtonClose",
-                                 "Tabs",        "Scrollbar", "Progress", "MenuItem",   "UpDown.Vert", "Tab.Pane",
-                                 "MDICONTROLS", "ComboButton", "Trackbar.ThumbHorz", "ButtonSysMenu"};
+const char* const kKeys[] = {"Frame",      "LeftWidth",    "TopHeight",
+                             "RightWidth", "BottomHeight", "Trans",
+                             "Tile",       "Style",        "Bitmap",
+                             "Image",      "ButtonImage",  "Xcoord",
+                             "Ycoord",     "Action",       "Align",
+                             "Visibility", "FontHeight",   "FrameCount",
+                             "TextShift",  "menuBar",      "Left",
+                             "LeftFrame",  "TopTopHeight", "NormalColour",
+                             "ButtonFace", "CheckButton",  "CheckButtonFrame",
+                             "GlyphImage", "Border",       "SkinName"};
+const char* const kSections[] = {"Personality",  "Buttons",  "Colours",     "TitlebarSkin", "Fonts",
+                                 "ButtonClose",  "Tabs",     "Scrollbar",   "Progress",     "MenuItem",
+                                 "UpDown.Vert",  "Tab.Pane", "MDICONTROLS", "ComboButton",  "Trackbar.ThumbHorz",
+                                 "ButtonSysMenu"};
 
 std::string AbsurdNumber(THostileRandom& r) {
-  static const char* const kValues[] = {"0",           "-1",          "-7",         "1000000",     "2147483647",
+  static const char* const kValues[] = {"0",           "-1",          "-7",        "1000000",    "2147483647",
                                         "-2147483648", "99999999999", "$FFFFFFFF", "0x7fffffff", "30000",
-                                        "-30000",      "65536",       "1e9",        "x",          ""};
+                                        "-30000",      "65536",       "1e9",       "x",          ""};
   return r.Pick(kValues);
 }
 
@@ -98,13 +107,27 @@ void RandomKeys(TWork& w, THostileRandom& r) {
   for (int i = 0; i < n; ++i) {
     std::string line;
     switch (r.Below(7)) {
-      case 0: line = std::string(r.Pick(kKeys)) + "=" + AbsurdNumber(r); break;
-      case 1: line = std::string("[") + r.Pick(kSections) + "]"; break;
-      case 2: line = "[" + RandomText(r, r.Below(20), true) + "]"; break;
-      case 3: line = RandomText(r, 1 + r.Below(30), true) + "=" + RandomText(r, r.Below(30), true); break;
-      case 4: line = RandomText(r, 1 + r.Below(60), false); break;
-      case 5: line = std::string(r.Pick(kKeys)) + "=" + std::string(static_cast<size_t>(1 + r.Below(20000)), 'A'); break;
-      default: line = std::string(r.Pick(kKeys)) + "=" + RandomText(r, r.Below(12), true); break;
+      case 0:
+        line = std::string(r.Pick(kKeys)) + "=" + AbsurdNumber(r);
+        break;
+      case 1:
+        line = std::string("[") + r.Pick(kSections) + "]";
+        break;
+      case 2:
+        line = "[" + RandomText(r, r.Below(20), true) + "]";
+        break;
+      case 3:
+        line = RandomText(r, 1 + r.Below(30), true) + "=" + RandomText(r, r.Below(30), true);
+        break;
+      case 4:
+        line = RandomText(r, 1 + r.Below(60), false);
+        break;
+      case 5:
+        line = std::string(r.Pick(kKeys)) + "=" + std::string(static_cast<size_t>(1 + r.Below(20000)), 'A');
+        break;
+      default:
+        line = std::string(r.Pick(kKeys)) + "=" + RandomText(r, r.Below(12), true);
+        break;
     }
     w.Lines.insert(w.Lines.begin() + r.Below(static_cast<int>(w.Lines.size()) + 1), line);
   }
@@ -112,7 +135,8 @@ void RandomKeys(TWork& w, THostileRandom& r) {
 }
 
 void AbsurdFrames(TWork& w, THostileRandom& r) {
-  Rewrite(w, r, 60, [](const std::string& k) { return Contains(k, "frame"); }, [&] { return AbsurdNumber(r); });
+  Rewrite(
+      w, r, 60, [](const std::string& k) { return Contains(k, "frame"); }, [&] { return AbsurdNumber(r); });
 }
 
 void AbsurdSizes(TWork& w, THostileRandom& r) {
@@ -138,12 +162,14 @@ void WideMargins(TWork& w, THostileRandom& r) {
 void MissingPictures(TWork& w, THostileRandom& r) {
   if (r.Chance(50)) {
     const int keep = r.Below(static_cast<int>(w.Pictures.size()));
-    while (static_cast<int>(w.Pictures.size()) > keep) w.Pictures.erase(w.Pictures.begin() + r.Below(static_cast<int>(w.Pictures.size())));
+    while (static_cast<int>(w.Pictures.size()) > keep)
+      w.Pictures.erase(w.Pictures.begin() + r.Below(static_cast<int>(w.Pictures.size())));
     w.Add("kept " + std::to_string(keep) + " pictures");
   } else {
-    static const char* const kNames[] = {"nosuch.bmp", "", "..\\..\\x.bmp", "C:\\Windows\\x.bmp", "corvana.ini",
-                                         "buttons",    ".bmp", "BUTTONS.BMP.bmp"};
-    Rewrite(w, r, 40, [](const std::string&) { return true; }, [] { return std::string(); });
+    static const char* const kNames[] = {"nosuch.bmp",  "",        "..\\..\\x.bmp", "C:\\Windows\\x.bmp",
+                                         "corvana.ini", "buttons", ".bmp",          "BUTTONS.BMP.bmp"};
+    Rewrite(
+        w, r, 40, [](const std::string&) { return true; }, [] { return std::string(); });
     for (std::string& line : w.Lines)
       if (Contains(Lower(line), ".bmp") && r.Chance(50)) line = KeyOf(line) + "=" + r.Pick(kNames);
     w.Add("pictures named that do not exist");
@@ -155,7 +181,8 @@ void CutPictures(TWork& w, THostileRandom& r) {
   for (int i = 0; i < n && !w.Pictures.empty(); ++i) {
     TSkinEntry& e = w.Pictures[static_cast<size_t>(r.Below(static_cast<int>(w.Pictures.size())))];
     static const int kCuts[] = {0, 1, 2, 14, 18, 30, 53, 54, 55};
-    const size_t cut = r.Chance(40) ? static_cast<size_t>(r.Pick(kCuts)) : static_cast<size_t>(r.Below(static_cast<int>(e.Data.size())));
+    const size_t cut = r.Chance(40) ? static_cast<size_t>(r.Pick(kCuts))
+                                    : static_cast<size_t>(r.Below(static_cast<int>(e.Data.size())));
     e.Data.resize(std::min(cut, e.Data.size()));
     w.Add(e.Name + " cut at " + std::to_string(cut));
   }
@@ -173,8 +200,8 @@ void BitDepths(TWork& w, THostileRandom& r) {
 }
 
 void HugeDimensions(TWork& w, THostileRandom& r) {
-  static const int kSides[][2] = {{30000, 30000}, {65535, 1},  {1, 1000000}, {2147483647, 1}, {-30000, 200},
-                                  {0, 0},         {16385, 16}, {20000, -20000}, {8000, 8000}, {46341, 46341}};
+  static const int kSides[][2] = {{30000, 30000}, {65535, 1},  {1, 1000000},    {2147483647, 1}, {-30000, 200},
+                                  {0, 0},         {16385, 16}, {20000, -20000}, {8000, 8000},    {46341, 46341}};
   const int n = 1 + r.Below(4);
   for (int i = 0; i < n; ++i) {
     TSkinEntry& e = w.Pictures[static_cast<size_t>(r.Below(static_cast<int>(w.Pictures.size())))];
@@ -186,7 +213,8 @@ void HugeDimensions(TWork& w, THostileRandom& r) {
     s.BitCount = r.Pick(kDepths);
     s.PixelBytes = r.Below(4096);
     e.Data = MakeBmp(s, r, false);
-    w.Add(e.Name + " declared " + std::to_string(s.Width) + "x" + std::to_string(s.Height) + "x" + std::to_string(s.BitCount));
+    w.Add(e.Name + " declared " + std::to_string(s.Width) + "x" + std::to_string(s.Height) + "x" +
+          std::to_string(s.BitCount));
   }
 }
 
@@ -196,7 +224,9 @@ std::string Description(const TWork& w) {
   return text;
 }
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return std::vector<std::uint8_t>(text.begin(), text.end()); }
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+  return std::vector<std::uint8_t>(text.begin(), text.end());
+}
 
 std::vector<TSkinEntry> Entries(const TWork& w, const std::string& description) {
   std::vector<TSkinEntry> entries = w.Pictures;
@@ -208,16 +238,34 @@ std::vector<std::uint8_t> BrokenDescription(TWork& w, THostileRandom& r) {
   std::string text = Description(w);
   std::string name = kDescriptionName;
   switch (r.Below(7)) {
-    case 0: text = RandomText(r, 1 + r.Below(5000), false); w.Add("description of random bytes"); break;
+    case 0:
+      text = RandomText(r, 1 + r.Below(5000), false);
+      w.Add("description of random bytes");
+      break;
     case 1:
       for (int i = 0; i < 5; ++i) text[static_cast<size_t>(r.Below(static_cast<int>(text.size())))] = '\0';
       w.Add("NUL bytes in the description");
       break;
-    case 2: text.resize(static_cast<size_t>(r.Below(static_cast<int>(text.size())))); w.Add("description cut at " + std::to_string(text.size())); break;
-    case 3: text = "[Personality\r\nLeft=frameleft.bmp\r\n[\r\n]\r\n=\r\n[[]]\r\nLeftFrame=="; w.Add("unterminated sections"); break;
-    case 4: text = std::string(static_cast<size_t>(100000 + r.Below(200000)), 'k'); w.Add("one line without end"); break;
-    case 5: text.clear(); w.Add("empty description"); break;
-    default: name = "corvana.txt"; w.Add("no description entry"); break;
+    case 2:
+      text.resize(static_cast<size_t>(r.Below(static_cast<int>(text.size()))));
+      w.Add("description cut at " + std::to_string(text.size()));
+      break;
+    case 3:
+      text = "[Personality\r\nLeft=frameleft.bmp\r\n[\r\n]\r\n=\r\n[[]]\r\nLeftFrame==";
+      w.Add("unterminated sections");
+      break;
+    case 4:
+      text = std::string(static_cast<size_t>(100000 + r.Below(200000)), 'k');
+      w.Add("one line without end");
+      break;
+    case 5:
+      text.clear();
+      w.Add("empty description");
+      break;
+    default:
+      name = "corvana.txt";
+      w.Add("no description entry");
+      break;
   }
   std::vector<TSkinEntry> entries = w.Pictures;
   entries.push_back({name, Bytes(text)});
@@ -239,21 +287,36 @@ std::vector<std::uint8_t> BrokenContainer(TWork& w, THostileRandom& r) {
       w.Add("version " + std::to_string(layout.Version));
       break;
     }
-    case 1: layout.NameListLength = static_cast<std::uint32_t>(r.Chance(50) ? 0xFFFFFFF0u : layout.NameList.size() + 1 + r.Below(100000)); w.Add("name list length beyond"); break;
+    case 1:
+      layout.NameListLength =
+          static_cast<std::uint32_t>(r.Chance(50) ? 0xFFFFFFF0u : layout.NameList.size() + 1 + r.Below(100000));
+      w.Add("name list length beyond");
+      break;
     case 2:
       for (auto& s : layout.Sizes)
         if (r.Chance(30)) s = r.Chance(50) ? -1 - r.Below(1000) : 2147483647 - r.Below(10);
       w.Add("entry sizes negative or huge");
       break;
-    case 3: layout.Sizes.resize(static_cast<size_t>(r.Below(static_cast<int>(layout.Sizes.size())))); w.Add("fewer sizes than names"); break;
-    case 4: layout.Data.resize(static_cast<size_t>(r.Below(static_cast<int>(layout.Data.size())))); w.Add("data cut at " + std::to_string(layout.Data.size())); break;
+    case 3:
+      layout.Sizes.resize(static_cast<size_t>(r.Below(static_cast<int>(layout.Sizes.size()))));
+      w.Add("fewer sizes than names");
+      break;
+    case 4:
+      layout.Data.resize(static_cast<size_t>(r.Below(static_cast<int>(layout.Data.size()))));
+      w.Add("data cut at " + std::to_string(layout.Data.size()));
+      break;
     case 5:
       for (int i = 0; i < 1100; ++i) layout.NameList += "n" + std::to_string(i) + ".bmp\r\n";
       w.Add("more than 1001 names");
       break;
-    case 6: layout.SkippedLength = r.Below(100000); w.Add("block after the header of " + std::to_string(*layout.SkippedLength)); break;
+    case 6:
+      layout.SkippedLength = r.Below(100000);
+      w.Add("block after the header of " + std::to_string(*layout.SkippedLength));
+      break;
     default:
-      for (int i = 0; i < 20; ++i) layout.NameList[static_cast<size_t>(r.Below(static_cast<int>(layout.NameList.size())))] = static_cast<char>(r.Below(256));
+      for (int i = 0; i < 20; ++i)
+        layout.NameList[static_cast<size_t>(r.Below(static_cast<int>(layout.NameList.size())))] =
+            static_cast<char>(r.Below(256));
       w.Add("names of random bytes");
       break;
   }
@@ -265,19 +328,37 @@ std::vector<std::uint8_t> BrokenLzh(TWork& w, THostileRandom& r) {
   auto setSize = [&](std::uint32_t size) {
     for (int i = 0; i < 4; ++i) archive[static_cast<size_t>(i)] = static_cast<std::uint8_t>(size >> (8 * i));
   };
-  const std::uint32_t real = archive[0] | archive[1] << 8 | archive[2] << 16 | static_cast<std::uint32_t>(archive[3]) << 24;
+  const std::uint32_t real =
+      archive[0] | archive[1] << 8 | archive[2] << 16 | static_cast<std::uint32_t>(archive[3]) << 24;
   switch (r.Below(7)) {
     case 0: {
       const int n = 1 + r.Below(40);
-      for (int i = 0; i < n; ++i) archive[4 + static_cast<size_t>(r.Below(static_cast<int>(archive.size()) - 4))] ^= static_cast<std::uint8_t>(1 + r.Below(255));
+      for (int i = 0; i < n; ++i)
+        archive[4 + static_cast<size_t>(r.Below(static_cast<int>(archive.size()) - 4))] ^=
+            static_cast<std::uint8_t>(1 + r.Below(255));
       w.Add(std::to_string(n) + " coded bytes changed");
       break;
     }
-    case 1: archive.resize(static_cast<size_t>(r.Below(static_cast<int>(archive.size())))); w.Add("archive cut at " + std::to_string(archive.size())); break;
-    case 2: setSize(r.Chance(50) ? 0xFFFFFFFFu : 0x7FFFFFFFu); w.Add("size word huge"); break;
-    case 3: setSize(0); w.Add("size word 0"); break;
-    case 4: setSize(real / (2 + r.Below(50))); w.Add("size word too small"); break;
-    case 5: setSize(real + 1 + r.Below(1 << 20)); w.Add("size word too large"); break;
+    case 1:
+      archive.resize(static_cast<size_t>(r.Below(static_cast<int>(archive.size()))));
+      w.Add("archive cut at " + std::to_string(archive.size()));
+      break;
+    case 2:
+      setSize(r.Chance(50) ? 0xFFFFFFFFu : 0x7FFFFFFFu);
+      w.Add("size word huge");
+      break;
+    case 3:
+      setSize(0);
+      w.Add("size word 0");
+      break;
+    case 4:
+      setSize(real / (2 + r.Below(50)));
+      w.Add("size word too small");
+      break;
+    case 5:
+      setSize(real + 1 + r.Below(1 << 20));
+      w.Add("size word too large");
+      break;
     default: {
       const int n = r.Below(20000);
       archive.resize(4 + static_cast<size_t>(n));
@@ -292,9 +373,9 @@ std::vector<std::uint8_t> BrokenLzh(TWork& w, THostileRandom& r) {
 }  // namespace
 
 const char* HostileDamageName(THostileDamage damage) {
-  static const char* const kNames[] = {"RandomKeys",      "AbsurdFrames", "AbsurdSizes",    "WideMargins",
-                                       "MissingPictures", "CutPictures",  "BitDepths",      "HugeDimensions",
-                                       "BrokenDescription", "BrokenContainer", "BrokenLzh", "Mixed"};
+  static const char* const kNames[] = {"RandomKeys",        "AbsurdFrames",    "AbsurdSizes", "WideMargins",
+                                       "MissingPictures",   "CutPictures",     "BitDepths",   "HugeDimensions",
+                                       "BrokenDescription", "BrokenContainer", "BrokenLzh",   "Mixed"};
   const int i = static_cast<int>(damage);
   return i >= 0 && i < kHostileDamageKinds ? kNames[i] : "?";
 }
@@ -306,12 +387,18 @@ THostileSkin MakeHostileSkin(std::uint64_t seed, int index) {
   skin.Index = index;
   skin.Damage = static_cast<THostileDamage>(index % kHostileDamageKinds);
   using Damage = void (*)(TWork&, THostileRandom&);
-  static const Damage kMixable[] = {RandomKeys, AbsurdFrames, AbsurdSizes, WideMargins,
-                                    MissingPictures, CutPictures, BitDepths, HugeDimensions};
+  static const Damage kMixable[] = {RandomKeys,      AbsurdFrames, AbsurdSizes, WideMargins,
+                                    MissingPictures, CutPictures,  BitDepths,   HugeDimensions};
   switch (skin.Damage) {
-    case THostileDamage::BrokenDescription: skin.Bytes = BrokenDescription(w, r); break;
-    case THostileDamage::BrokenContainer: skin.Bytes = BrokenContainer(w, r); break;
-    case THostileDamage::BrokenLzh: skin.Bytes = BrokenLzh(w, r); break;
+    case THostileDamage::BrokenDescription:
+      skin.Bytes = BrokenDescription(w, r);
+      break;
+    case THostileDamage::BrokenContainer:
+      skin.Bytes = BrokenContainer(w, r);
+      break;
+    case THostileDamage::BrokenLzh:
+      skin.Bytes = BrokenLzh(w, r);
+      break;
     case THostileDamage::Mixed: {
       const int n = 2 + r.Below(3);
       for (int i = 0; i < n; ++i) r.Pick(kMixable)(w, r);

@@ -1,6 +1,8 @@
 // The damaged-skin corpus through every portable reader of skin data: each archive is opened
 // or refused with a reason, and what opens is read to the last byte without a read outside
 // its buffers (the native tree runs this under the address and undefined-behaviour checks).
+#include "hostile_skins.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,7 +10,6 @@
 
 #include "base/bmp.h"
 #include "base/error.h"
-#include "hostile_skins.h"
 #include "skin/file/quick_ini.h"
 #include "skin/file/skin_reader.h"
 #include "skin_check.h"

@@ -1,12 +1,13 @@
 // The import-level GDI count and the window-procedure watch on objects and windows made here:
 // every kind of creator counts once, every way of giving an object up counts once, and what
 // the count did not make is kept apart.
+#include "win/support/gdi_import_count.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "base/win32.h"
-#include "win/support/gdi_import_count.h"
 #include "win/support/window_census.h"
 
 namespace {
@@ -95,7 +96,9 @@ LRESULT CALLBACK PassOn(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 TEST(WindowCensusTest, ASubclassedWindowIsRestoredDestroyedOrReportedAndNewWindowsAreLeftOver) {
   ASSERT_TRUE(InstallWindowProcWatch());
-  auto make = [] { return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr); };
+  auto make = [] {
+    return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+  };
   HWND restored = make(), destroyed = make(), kept = make();
   const auto baseline = ThreadWindowProcs();
   ASSERT_TRUE(baseline.count(restored));

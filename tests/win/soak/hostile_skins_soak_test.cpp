@@ -49,7 +49,9 @@ void Watchdog() {
   }
 }
 
-bool Skinned(HWND window) { return SendMessageW(window, SKINMSG_QUERY, 0, 0) == 1; }
+bool Skinned(HWND window) {
+  return SendMessageW(window, SKINMSG_QUERY, 0, 0) == 1;
+}
 
 int CorpusSize() {
   const int percent = SoakPercent();
@@ -119,8 +121,8 @@ TEST(HostileSkinsSoakTest, EveryDamagedSkinIsAppliedOrRefusedAndTheWindowLivesOn
   FreeSkinManager();
   TSkinViewForm::OnError = nullptr;
   std::filesystem::remove(path);
-  std::printf("hostile skins: %d loaded, %d applied, %d refused, 0 crashes, 0 hangs; the window %s and closed\n",
-              count, applied, refused, answers ? "answered" : "did not answer");
+  std::printf("hostile skins: %d loaded, %d applied, %d refused, 0 crashes, 0 hangs; the window %s and closed\n", count,
+              applied, refused, answers ? "answered" : "did not answer");
   std::fflush(stdout);
   EXPECT_EQ(applied + refused, count);
   EXPECT_GT(applied, 0);

@@ -1,11 +1,11 @@
 // Size, memory, phase figures and the modal closer of the soak programs.
 #include "win/soak/soak_support.h"
 
+#include <psapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include <psapi.h>
 
 #include "ui/skin_messages.h"
 #include "win/support/ui_test.h"
@@ -36,7 +36,8 @@ TMemorySample SampleMemory() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
   TMemorySample sample;
-  if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) {
+  if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                           sizeof counters)) {
     sample.WorkingSetMb = static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0);
     sample.CommittedMb = static_cast<double>(counters.PagefileUsage) / (1024.0 * 1024.0);
   }
@@ -111,19 +112,20 @@ void TModalCloser::Check() {
     const wchar_t* Class;
     HWND Window = nullptr;
   } found{FClass, FTarget && IsWindowVisible(FTarget) ? FTarget : nullptr};
-  if (FClass) EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* f = reinterpret_cast<Found*>(data);
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (IsWindowVisible(window) && std::wcscmp(name, f->Class) == 0) {
-          f->Window = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  if (FClass)
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+          auto* f = reinterpret_cast<Found*>(data);
+          wchar_t name[64] = {};
+          GetClassNameW(window, name, 64);
+          if (IsWindowVisible(window) && std::wcscmp(name, f->Class) == 0) {
+            f->Window = window;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
   if (!found.Window) return;
   // The skin manager posts its activation message when it attaches; a message posted after
   // the window answers that it is skinned arrives after that activation has run.

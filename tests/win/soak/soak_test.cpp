@@ -52,8 +52,8 @@ std::vector<std::uint8_t> SecondSkin() {
 
 std::filesystem::path WriteTemp(const std::string& name, std::span<const std::uint8_t> bytes) {
   const auto path = std::filesystem::temp_directory_path() / name;
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 
@@ -122,8 +122,8 @@ TEST_F(SoakTest, MessageBoxes) {
     skinned += closer.WasSkinned();
     closed += closer.Closed();
   }
-  figures.Finish(std::to_string(count) + " opened, " + std::to_string(skinned) + " skinned, " +
-                 std::to_string(closed) + " closed");
+  figures.Finish(std::to_string(count) + " opened, " + std::to_string(skinned) + " skinned, " + std::to_string(closed) +
+                 " closed");
   EXPECT_EQ(closed, count);
   EXPECT_EQ(skinned, count);
   ExpectClean(figures);
@@ -190,8 +190,8 @@ TEST_F(SoakTest, DialogsWithControls) {
     dialog.reset();
     PumpMessages();
   }
-  figures.Finish(std::to_string(count) + " opened, " + std::to_string(skinned) + " skinned, " +
-                 std::to_string(closed) + " closed");
+  figures.Finish(std::to_string(count) + " opened, " + std::to_string(skinned) + " skinned, " + std::to_string(closed) +
+                 " closed");
   EXPECT_EQ(closed, count);
   EXPECT_EQ(skinned, count);
   ExpectClean(figures);

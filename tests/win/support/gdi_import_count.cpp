@@ -134,13 +134,15 @@ struct TEntry {
   void** Original;
 };
 
-#define CREATOR(dll, fn)                                                        \
-  TEntry {                                                                      \
+#define CREATOR(dll, fn)                                                          \
+  TEntry {                                                                        \
     dll, k##fn, reinterpret_cast<void*>(&TCreator<k##fn, decltype(&::fn)>::Hook), \
-        reinterpret_cast<void**>(&TCreator<k##fn, decltype(&::fn)>::Original)   \
+        reinterpret_cast<void**>(&TCreator<k##fn, decltype(&::fn)>::Original)     \
   }
-#define WRAPPER(dll, fn) \
-  TEntry { dll, #fn, reinterpret_cast<void*>(&fn##Hook), reinterpret_cast<void**>(&g_##fn) }
+#define WRAPPER(dll, fn)                                                            \
+  TEntry {                                                                          \
+    dll, #fn, reinterpret_cast<void*>(&fn##Hook), reinterpret_cast<void**>(&g_##fn) \
+  }
 
 const TEntry kEntries[] = {
     CREATOR("gdi32.dll", CreateRectRgn),
@@ -215,4 +217,6 @@ std::string LiveGdiObjectsByCreator() {
   return text;
 }
 
-int PatchedGdiImports() { return g_Patched < 0 ? 0 : g_Patched; }
+int PatchedGdiImports() {
+  return g_Patched < 0 ? 0 : g_Patched;
+}

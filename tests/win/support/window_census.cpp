@@ -60,7 +60,9 @@ bool InstallWindowProcWatch() {
   return g_SetW || g_SetA;
 }
 
-void ResetWindowProcWatch() { Subclassed().clear(); }
+void ResetWindowProcWatch() {
+  Subclassed().clear();
+}
 
 TWindowProcCheck CheckWindowProcs(const std::map<HWND, LONG_PTR>& baseline) {
   TWindowProcCheck check;
