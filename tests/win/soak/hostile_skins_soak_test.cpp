@@ -164,8 +164,8 @@ TEST(HostileSkinsSoakTest, EveryDamagedSkinIsAppliedOrRefusedAndTheWindowLivesOn
   TSkinViewForm::OnError = nullptr;
   std::filesystem::remove(path);
   std::filesystem::remove(builtInPath);
-  std::printf("hostile skins: %d loaded, %d applied, %d refused, 0 crashes, 0 hangs; the window %s and closed\n",
-              count, applied, refused, answers ? "answered" : "did not answer");
+  std::printf("hostile skins: %d loaded, %d applied, %d refused, 0 crashes, 0 hangs; the window %s and closed\n", count,
+              applied, refused, answers ? "answered" : "did not answer");
   std::printf(
       "hostile skins: built-in skin again afterwards: GDI objects %+ld, working set %.1f -> %.1f MB; GDI objects left "
       "after the window closed: %+ld\n",

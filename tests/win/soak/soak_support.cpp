@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "bmp.h"
+#include "skin.h"
+#include "skin_writer.h"
 #include "ui/skin_messages.h"
 #include "win/support/ui_test.h"
 
@@ -18,6 +21,22 @@ constexpr int kReducedPercent = 5;
 TModalCloser* g_Closer = nullptr;
 
 }  // namespace
+
+std::vector<std::uint8_t> SecondSoakSkin() {
+  Theme theme;
+  theme.captionHeight = 24;
+  theme.frameWidth = 6;
+  theme.face = {214, 220, 206};
+  theme.captionTop = {120, 60, 40};
+  theme.captionBottom = {96, 44, 30};
+  std::vector<TSkinEntry> entries;
+  for (const Picture& p : MakeSkinPictures(theme)) entries.push_back({p.name, EncodeBmp24(p.image)});
+  std::string text = MakeDescription(theme);
+  const std::string name = "SkinName=Corvana Light";
+  text.replace(text.find(name), name.size(), "SkinName=Soak Second");
+  entries.push_back({kDescriptionName, std::vector<std::uint8_t>(text.begin(), text.end())});
+  return BuildSkinArchive(entries);
+}
 
 int SoakPercent() {
   const char* text = std::getenv("CORVANA_SOAK");

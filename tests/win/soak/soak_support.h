@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "win/support/gdi_import_count.h"
 #include "win/support/window_census.h"
@@ -14,6 +15,9 @@
 int SoakPercent();
 // A count of the full run scaled to the run's size, never below minimum.
 int SoakCount(int full, int minimum);
+
+// A skin archive unlike the default skin (other sizes and colours) named "Soak Second".
+std::vector<std::uint8_t> SecondSoakSkin();
 
 // Resident memory (working set) and committed memory (page-file usage) of the process, in MB.
 struct TMemorySample {

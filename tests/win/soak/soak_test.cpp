@@ -10,11 +10,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "bmp.h"
-#include "skin.h"
+#include "skin/controls/skin_control.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_manage.h"
-#include "skin_writer.h"
 #include "skinview/skin_source.h"
 #include "skinview/viewer_form.h"
 #include "ui/checkbox.h"
@@ -33,23 +31,6 @@ namespace {
 constexpr double kFlatMb = 2.0;
 constexpr int kSwitchTimeoutMs = 5000;
 
-// A second skin unlike the default one: other sizes and colours, its own name.
-std::vector<std::uint8_t> SecondSkin() {
-  Theme theme;
-  theme.captionHeight = 24;
-  theme.frameWidth = 6;
-  theme.face = {214, 220, 206};
-  theme.captionTop = {120, 60, 40};
-  theme.captionBottom = {96, 44, 30};
-  std::vector<TSkinEntry> entries;
-  for (const Picture& p : MakeSkinPictures(theme)) entries.push_back({p.name, EncodeBmp24(p.image)});
-  std::string text = MakeDescription(theme);
-  const std::string name = "SkinName=Corvana Light";
-  text.replace(text.find(name), name.size(), "SkinName=Soak Second");
-  entries.push_back({kDescriptionName, std::vector<std::uint8_t>(text.begin(), text.end())});
-  return BuildSkinArchive(entries);
-}
-
 std::filesystem::path WriteTemp(const std::string& name, std::span<const std::uint8_t> bytes) {
   const auto path = std::filesystem::temp_directory_path() / name;
   std::ofstream(path, std::ios::binary)
@@ -64,6 +45,13 @@ protected:
     ASSERT_TRUE(InstallWindowProcWatch());
     TestApplication();
     TSkinViewForm::OnError = [](const std::wstring& text) { Errors().push_back(text); };
+    // The engine's shared work bitmap (and its DC) lives as long as the program: made before
+    // counting starts.
+    if (TBitmap* work = SkinWorkBitmap()) {
+      if (work->Empty()) work->SetSize(1, 1);
+      work->Canvas().Handle();
+    }
+    GdiAtStart = GdiImportCounts().Live();
     Form = new TSkinViewForm(nullptr, L"");
     Form->Show();
     SetForegroundWindow(Form->Handle());
@@ -108,6 +96,7 @@ protected:
 
   static inline TSkinViewForm* Form = nullptr;
   static inline int SkinChanges = 0;
+  static inline long GdiAtStart = 0;
 };
 
 TEST_F(SoakTest, MessageBoxes) {
@@ -202,7 +191,7 @@ TEST_F(SoakTest, SwitchingBetweenTwoSkinsWithEveryPageShown) {
   TMemoryStream builtIn;
   ASSERT_TRUE(ReadDefaultSkin(builtIn));
   const auto first = WriteTemp("corvana-soak-first.skin", builtIn.Bytes());
-  const auto second = WriteTemp("corvana-soak-second.skin", SecondSkin());
+  const auto second = WriteTemp("corvana-soak-second.skin", SecondSoakSkin());
   TPhaseFigures figures("skin switches");
   int switched = 0;
   for (int i = 0; i < count; ++i) {
@@ -250,6 +239,21 @@ TEST_F(SoakTest, SkinningOffAndOn) {
   ExpectClean(figures);
   Form->SetSkinning(true);
   EXPECT_TRUE(PumpUntil([] { return Skinned(Form->Handle()); }, kSwitchTimeoutMs));
+}
+
+// Runs last: the whole program's count, from before the window was made to after it is gone.
+TEST_F(SoakTest, EveryGdiObjectIsFreedWithTheWindow) {
+  const HWND window = Form->Handle();
+  Form->Close();
+  delete Form;
+  Form = nullptr;
+  FreeSkinManager();
+  PumpMessages(50);
+  const long left = GdiImportCounts().Live() - GdiAtStart;
+  std::printf("soak end: window closed and skin manager freed; GDI objects left: %+ld (of %ld created in the run)\n",
+              left, GdiImportCounts().Created);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(left, 0) << LiveGdiObjectsByCreator();
 }
 
 }  // namespace
