@@ -66,7 +66,7 @@ bench-window: bootstrap
 # CORVANA_SOAK=N runs N percent of it; `make test` runs the reduced size.
 soak: bootstrap
 	$(MAKE) win64
-	CORVANA_HOSTILE_SKINS=240 ctest --test-dir $(NATIVE) -R hostile_skins -V
+	CORVANA_HOSTILE_SKINS=240 ctest --test-dir $(NATIVE) -R HostileSkinsTest -V
 	CORVANA_SOAK=$${CORVANA_SOAK:-full} scripts/test-win $(WIN) -R 'gdi_import_count|soak' -V
 
 clean:
