@@ -388,7 +388,7 @@ void TWinSkinForm::ReleaseHooks() {
   RestoreWindowProcs();
   FreeControlSkinners(false);
   ReleaseMenuBar(false);
-  // The window is going: its region goes with it.
+  // The window frees the copy it was given; ours is freed here, or it would leak per window.
   FRegion.Reset();
 }
 
