@@ -61,9 +61,9 @@ bench-window: bootstrap
 	$(MAKE) win64
 	scripts/bench-window $(WIN)
 
-# The soak at full size (about 15 minutes): 1000 message boxes, 1000 dialogs, 200 skin switches, 500 times
-# skinning off and on, and 240 damaged skins through the native reader and the live viewer.
-# CORVANA_SOAK=N runs N percent of it; `make test` runs the reduced size.
+# The soak at full size (about 15 minutes): 1000 message boxes, 1000 dialogs, 200 skin
+# switches, 500 times skinning off and on, and 240 damaged skins through the native reader and
+# the live viewer. CORVANA_SOAK=N runs N percent of it; `make test` runs the reduced size.
 soak: bootstrap
 	$(MAKE) win64
 	CORVANA_HOSTILE_SKINS=240 ctest --test-dir $(NATIVE) -R HostileSkinsTest -V
