@@ -78,7 +78,8 @@ TPhaseFigures::TPhaseFigures(std::string name) : FName(std::move(name)) {
   ResetWindowProcWatch();
   FGdiStart = GdiImportCounts();
   FGdiWarm = FGdiStart;
-  FMemWarm = SampleMemory();
+  FMemStart = SampleMemory();
+  FMemWarm = FMemStart;
 }
 
 void TPhaseFigures::WarmedUp() {
@@ -95,12 +96,13 @@ void TPhaseFigures::Finish(const std::string& counts) {
   FWindows = DescribeUncleanWindows(FBaseline);
   std::printf(
       "soak %s: %s; GDI after warm-up: created %ld - deleted %ld = %ld (whole phase %+ld); window procs: %d "
-      "subclassed, %d restored, %d destroyed, %d not restored, %d windows left; working set %.1f MB after warm-up, "
-      "%.1f MB at end (%+.2f MB); committed %.1f -> %.1f MB\n",
+      "subclassed, %d restored, %d destroyed, %d not restored, %d windows left; working set %.1f MB at start, %.1f MB "
+      "after "
+      "warm-up, %.1f MB at end (%+.2f MB); committed %.1f -> %.1f MB\n",
       FName.c_str(), counts.c_str(), FGdiEnd.Created - FGdiWarm.Created, FGdiEnd.Deleted - FGdiWarm.Deleted,
       GdiBalance(), GdiBalanceWithWarmUp(), FProcs.Subclassed, FProcs.Restored, FProcs.Destroyed, FProcs.NotRestored,
-      FProcs.WindowsLeft, FMemWarm.WorkingSetMb, FMemEnd.WorkingSetMb, MemoryGrowthMb(), FMemWarm.CommittedMb,
-      FMemEnd.CommittedMb);
+      FProcs.WindowsLeft, FMemStart.WorkingSetMb, FMemWarm.WorkingSetMb, FMemEnd.WorkingSetMb, MemoryGrowthMb(),
+      FMemWarm.CommittedMb, FMemEnd.CommittedMb);
   std::fflush(stdout);
 }
 

@@ -51,7 +51,7 @@ private:
   std::string FName;
   std::map<HWND, LONG_PTR> FBaseline;
   TGdiImportCounts FGdiStart, FGdiWarm, FGdiEnd;
-  TMemorySample FMemWarm, FMemEnd;
+  TMemorySample FMemStart, FMemWarm, FMemEnd;
   TWindowProcCheck FProcs;
   std::string FLive;
   std::string FWindows;
