@@ -5,7 +5,7 @@ FUZZ := build/fuzz
 BENCH := build/bench
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap native win64 fuzz test test-native test-fuzz test-win run screenshot skinview bench bench-window clean
+.PHONY: all bootstrap native win64 fuzz test test-native test-fuzz test-win run screenshot skinview bench bench-window soak clean
 
 all: native win64
 
@@ -60,6 +60,14 @@ bench: bootstrap
 bench-window: bootstrap
 	$(MAKE) win64
 	scripts/bench-window $(WIN)
+
+# The soak at full size (about 15 minutes): 1000 message boxes, 1000 dialogs, 200 skin
+# switches, 500 times skinning off and on, and 240 damaged skins through the native reader and
+# the live viewer. CORVANA_SOAK=N runs N percent of it; `make test` runs the reduced size.
+soak: bootstrap
+	$(MAKE) win64
+	CORVANA_HOSTILE_SKINS=240 ctest --test-dir $(NATIVE) -R HostileSkinsTest -V
+	CORVANA_SOAK=$${CORVANA_SOAK:-full} scripts/test-win $(WIN) -R 'gdi_import_count|soak' -V
 
 clean:
 	rm -rf build
