@@ -382,7 +382,10 @@ TEST_F(CaptionButtonsTest, AProgramsSubmenuInTheSystemMenuIsCopiedWithItsStatesA
     SCOPED_TRACE(i);
     EXPECT_EQ(copied->Items(i)->Caption(), expected[i].caption);
     EXPECT_EQ(copied->Items(i)->Checked(), expected[i].checked);
-    EXPECT_EQ(copied->Items(i)->Enabled(), expected[i].enabled);
+    // A separator is drawn the same either way; the platform may report it grayed.
+    if (!copied->Items(i)->IsLine()) {
+      EXPECT_EQ(copied->Items(i)->Enabled(), expected[i].enabled);
+    }
     EXPECT_EQ(copied->Items(i)->Count(), expected[i].children);
   }
   // Chosen, an item of any level reaches the window as its system command.
