@@ -526,7 +526,7 @@ Image MakeScrollArrows(const Theme& t) {
 // Tracks: 1 enabled, 2 pressed, 3 disabled, 4 hot.
 Image MakeScrollTrack(const Theme& t, bool vertical) {
   std::vector<Image> frames;
-  for (Rgb fill : {t.track, Darker(t.track, 0.06), Lighter(t.track, 0.45), Darker(t.track, 0.03)})
+  for (Rgb fill : {t.track, Darker(t.track, 0.06), t.disabledTrack, Darker(t.track, 0.03)})
     frames.emplace_back(vertical ? t.scrollSize : 8, vertical ? 8 : t.scrollSize, fill);
   return Strip(frames);
 }
@@ -905,6 +905,7 @@ Theme DarkTheme() {
   t.pressedFill = {36, 54, 80};
   t.disabledFill = {40, 42, 46};
   t.track = {44, 46, 51};
+  t.disabledTrack = {38, 40, 44};
   t.thumb = {98, 103, 112};
   t.close = {196, 43, 28};
   t.menu = {45, 47, 52};

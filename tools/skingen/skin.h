@@ -40,6 +40,7 @@ struct Theme {
   Rgb pressedFill{208, 224, 244};
   Rgb disabledFill{236, 238, 241};
   Rgb track{232, 236, 241};  // scroll tracks and empty progress
+  Rgb disabledTrack = Lighter(track, 0.45);
   Rgb thumb{178, 188, 200};
   Rgb close{214, 52, 60};  // the close button when hot
   Rgb menu{252, 252, 253};
