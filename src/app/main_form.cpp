@@ -3,6 +3,7 @@
 
 #include "app/batch_query.h"
 #include "app/lookup.h"
+#include "app/skin_menu.h"
 #include "base/codec.h"
 #include "base/error.h"
 #include "base/filemap.h"
@@ -115,6 +116,49 @@ TNotifyEvent TForm1::FindMethod(std::string_view name) {
 }
 
 void TForm1::FormCreate(TObject*) { SetCaption(Caption() + L" Ver:" + Edit_Ver->Text()); }
+
+void TForm1::StartSkinChoice(const std::optional<std::wstring>& runSkin) {
+  auto* data = dynamic_cast<TSkinData*>(SkinData1);
+  if (!data || FSkinMenu) return;
+  FSkinMenu = std::make_unique<TSkinMenu>(Handle(), *data,
+                                          [this](const std::wstring& text) { StatusBar1->Panel(0)->SetText(text); });
+  FSkinMenu->Start(runSkin);
+}
+
+void TForm1::WndProc(TMessage& message) {
+  if (FSkinMenu) {
+    switch (message.Msg) {
+      case WM_SYSCOMMAND:
+        if (FSkinMenu->SystemCommand(message.WParam)) {
+          message.Result = 0;
+          return;
+        }
+        break;
+      case WM_COMMAND:
+        // Wine reports an item of a system-menu submenu as a menu command, not a system one.
+        if (HIWORD(message.WParam) == 0 && message.LParam == 0 && FSkinMenu->SystemCommand(LOWORD(message.WParam))) {
+          message.Result = 0;
+          return;
+        }
+        break;
+      case WM_SETTINGCHANGE:
+      case WM_SYSCOLORCHANGE:
+        FSkinMenu->SystemSettingsChanged();
+        break;
+      case WM_INITMENU:
+        // The platform's own system menu (no skin) is about to open.
+        FSkinMenu->RefreshMenu();
+        break;
+      case WM_ACTIVATEAPP:
+        // Back in the program: skins may have been dropped into the folder meanwhile.
+        if (message.WParam) FSkinMenu->RefreshMenu();
+        break;
+      default:
+        break;
+    }
+  }
+  TForm::WndProc(message);
+}
 
 void TForm1::Button_TCPUDPClick(TObject*) {
   // The window stays live while a batch runs; a second press must not start another.

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "ipdb/qqwry.h"
 #include "ui/dialogs.h"
@@ -20,6 +22,10 @@ public:
   ~TForm1() override;
 
   TNotifyEvent FindMethod(std::string_view name) override;
+
+  // Adds the skin submenu to the system menu and puts on the skin: runSkin for this run when
+  // given (--skin), otherwise the remembered choice. The program calls it once, before showing.
+  void StartSkinChoice(const std::optional<std::wstring>& runSkin);
 
   // The components of the description, in declaration order.
   TSaveDialog* SaveDialog1 = nullptr;
@@ -54,6 +60,9 @@ public:
   // The database file the actions open (a name without folder: the current directory).
   static constexpr const char* kDatabase = "QQWry.Dat";
 
+protected:
+  void WndProc(TMessage& message) override;
+
 private:
   class TBatchWindow;
   template <class T>
@@ -61,5 +70,6 @@ private:
   // The reader of the running action; it lives only within that action.
   std::unique_ptr<TQQWry> FReader;
   bool FBatchRunning = false;
+  std::unique_ptr<class TSkinMenu> FSkinMenu;
 };
 

@@ -7,7 +7,8 @@
 #include "skin/form/form_skinner.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_manage.h"
-#include "skinview/skin_source.h"
+#include "skinchoice/skin_source.h"
+#include "skinchoice/system_theme.h"
 #include "skinview/viewer_pages.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -52,6 +53,7 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const std::wstring& skinFile) : 
       if (!handled) KeyMessage(msg, handled);
     };
   }
+  FollowHighContrast();
   UpdateState();
 }
 
@@ -92,12 +94,36 @@ void TSkinViewForm::StartSkinData() {
   if (FSkinData->SkinPending()) ReportError(L"皮肤无法使用，窗口不换肤。");
 }
 
+void TSkinViewForm::FollowHighContrast() {
+  const bool on = HighContrastOn();
+  if (on == FHighContrast || !FSkinData) return;
+  FHighContrast = on;
+  if (on) {
+    FSkinningBeforeContrast = Skinning();
+    FSkinData->SetActive(false);
+  } else if (FSkinningBeforeContrast && !FSkinData->SkinPending()) {
+    FSkinData->SetActive(true);
+  }
+  UpdateState();
+}
+
+void TSkinViewForm::WndProc(TMessage& message) {
+  if (message.Msg == WM_SETTINGCHANGE || message.Msg == WM_SYSCOLORCHANGE) FollowHighContrast();
+  TForm::WndProc(message);
+}
+
 bool TSkinViewForm::Skinning() const {
   return FSkinData && FSkinData->Active();
 }
 
 void TSkinViewForm::SetSkinning(bool on) {
   if (!FSkinData) return;
+  // High contrast keeps the platform's look; the wish counts when it ends.
+  if (FHighContrast) {
+    FSkinningBeforeContrast = on;
+    UpdateState();
+    return;
+  }
   if (on && FSkinData->SkinPending()) {
     ReportError(L"没有可用的皮肤，无法开启换肤。");
     return;
@@ -155,7 +181,7 @@ std::wstring TSkinViewForm::StatusText() const {
   const std::string name = FSkinData ? FSkinData->SkinName() : std::string();
   text += name.empty() ? L"（无名称）" : Utf8ToWide(GbkToUtf8(name));
   text += L"（" + (FSkinFile.empty() ? std::wstring(L"内置默认皮肤") : FSkinFile) + L"）";
-  text += Skinning() ? L"    换肤：开启" : L"    换肤：关闭";
+  text += Skinning() ? L"    换肤：开启" : FHighContrast ? L"    换肤：关闭（高对比度）" : L"    换肤：关闭";
   text += L"    F2 开关换肤  Ctrl+O 打开皮肤";
   return text;
 }

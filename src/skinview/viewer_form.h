@@ -53,6 +53,11 @@ public:
   const std::vector<std::wstring>& RecentSkins() const { return FRecent; }
   void ShowContextMenu(POINT screen);
 
+  // The skins of the skins folder beside the program, as listed in the file menu.
+  const std::vector<std::wstring>& FolderSkins() const { return FFolderSkins; }
+  // True while the system's high-contrast mode holds the skin off.
+  bool HighContrast() const { return FHighContrast; }
+
   // Receives error texts for the user, also those of the start; a message box when empty
   // (tests set it, so no box waits for a click).
   static std::function<void(const std::wstring& text)> OnError;
@@ -63,8 +68,13 @@ public:
   static constexpr const wchar_t* kTitle = L"Corvana 皮肤查看器";
   static constexpr const wchar_t* kSkinFilter = L"皮肤文件 (*.skin;*.skn;*.zip)|*.skin;*.skn;*.zip|所有文件 (*.*)|*.*";
 
+protected:
+  void WndProc(TMessage& message) override;
+
 private:
   void BuildPages();
+  // Skin off while the system's high-contrast mode is on, back as it was when it goes off.
+  void FollowHighContrast();
   void UseDefaultSkin();
   void StartSkinData();
   void UpdateState();
@@ -89,4 +99,8 @@ private:
   TMenuItem* FStatusItem = nullptr;
   TMenuItem* FPagesItem = nullptr;
   std::vector<std::wstring> FRecent;
+  TMenuItem* FFolderItem = nullptr;
+  std::vector<std::wstring> FFolderSkins;
+  bool FHighContrast = false;
+  bool FSkinningBeforeContrast = false;
 };

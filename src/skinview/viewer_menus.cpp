@@ -2,6 +2,9 @@
 // separators, shortcuts, images, checked and radio items) and its right-click menu.
 #include <algorithm>
 
+#include "base/codec.h"
+#include "skinchoice/settings_store.h"
+#include "skinchoice/skin_folder.h"
 #include "skinview/viewer_form.h"
 #include "skinview/viewer_pages.h"
 #include "ui/application.h"
@@ -43,6 +46,15 @@ void TSkinViewForm::BuildMenus() {
   FToggleItem = Item(*this, file, L"关闭皮肤(&C)", [this](TObject*) { ToggleSkinning(); });
   FToggleItem->SetShortCut(VK_F2);
   FRecentItem = Item(*this, file, L"最近的皮肤(&R)");
+  // The skins beside the program, each opened like any skin file.
+  FFolderItem = Item(*this, file, L"皮肤");
+  const std::wstring folder = SkinsFolder();
+  for (const TSkinFileEntry& entry : ListSkinFolder(std::filesystem::path(folder))) {
+    const std::wstring path = folder + L"\\" + Utf8ToWide(entry.file);
+    FFolderSkins.push_back(path);
+    Item(*this, FFolderItem, Utf8ToWide(entry.name), [this, path](TObject*) { OpenSkinFile(path); })->SetHint(path);
+  }
+  if (FFolderSkins.empty()) Item(*this, FFolderItem, L"（没有）")->SetEnabled(false);
   Line(*this, file);
   TMenuItem* quit = Item(*this, file, L"退出(&X)", [this](TObject*) { Close(); });
   quit->SetShortCut(scAlt | VK_F4);
@@ -107,6 +119,8 @@ void TSkinViewForm::UpdateMenus() {
   if (!FMainMenu) return;
   FToggleItem->SetCaption(Skinning() ? L"关闭皮肤(&C)" : L"启用皮肤(&C)");
   FStatusItem->SetChecked(FStatusBar && FStatusBar->Visible());
+  for (int i = 0; i < FFolderItem->Count(); ++i)
+    FFolderItem->Items(i)->SetChecked(!FSkinFile.empty() && FFolderItem->Items(i)->Hint() == FSkinFile);
   for (int i = 0; i < FPagesItem->Count(); ++i) FPagesItem->Items(i)->SetChecked(FPages && FPages->ActivePageIndex() == i);
   // The recent list is rebuilt only when it changed, so the menu is not made anew for nothing.
   std::vector<std::wstring> shown;

@@ -49,10 +49,11 @@ std::wstring ProgramFolder() {
 
 TAppDriver::~TAppDriver() { Kill(); }
 
-bool TAppDriver::Start(const std::wstring& program, const std::wstring& folder) {
+bool TAppDriver::Start(const std::wstring& program, const std::wstring& folder, const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring command = L"\"" + program + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
   return CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &FProcess) != 0;
 }

@@ -15,8 +15,8 @@ public:
   TAppDriver(const TAppDriver&) = delete;
   TAppDriver& operator=(const TAppDriver&) = delete;
 
-  // Starts the program in a folder; false when it does not start.
-  bool Start(const std::wstring& program, const std::wstring& folder);
+  // Starts the program in a folder, with arguments after its name; false when it does not start.
+  bool Start(const std::wstring& program, const std::wstring& folder, const std::wstring& arguments = L"");
   // Waits for the main window ("TForm1" of this process); null after the timeout.
   HWND WaitMainWindow(int milliseconds = 15000);
   // Waits for the process to end; false when it still runs after the timeout.

@@ -1,5 +1,6 @@
 // corvana-driver: starts corvana.exe in the current folder, runs a query of addresses and
-// names, and saves pictures of both tabs and of a long batch running and stopped by Esc.
+// names, and saves pictures of both tabs and of a long batch running and stopped by Esc, and of
+// the window after a query in each skin of the skins folder but the default one.
 //   corvana-driver screenshot OUTDIR
 #include <cstdio>
 #include <string>
@@ -45,5 +46,21 @@ int wmain(int argc, wchar_t** argv) {
   Sleep(500);
   ok = TAppDriver::SaveScreenshot(app.MainWindow(), out + L"\\tab2.bmp") && ok;
   app.Kill();
+  for (const wchar_t* skin : {L"dark", L"classic"}) {
+    TAppDriver skinned;
+    const std::wstring file = std::wstring(folder) + L"\\skins\\" + skin + L".skin";
+    if (!skinned.Start(std::wstring(folder) + L"\\corvana.exe", folder, L"--skin \"" + file + L"\"") ||
+        !skinned.WaitMainWindow()) {
+      std::fprintf(stderr, "corvana-driver: corvana.exe did not start with %ls\n", file.c_str());
+      return 1;
+    }
+    SetForegroundWindow(skinned.MainWindow());
+    TAppDriver::SetText(skinned.InputMemo(), L"8.8.8.8\r\n114.114.114.114\r\nlocalhost\r\n192.168.1.10\r\n1.1.1.1");
+    TAppDriver::Click(skinned.Button(L"查询"));
+    TAppDriver::WaitUntil([&] { return TAppDriver::Lines(skinned.ResultMemo()).size() >= 5; }, 15000);
+    Sleep(800);
+    ok = TAppDriver::SaveScreenshot(skinned.MainWindow(), out + L"\\skin-" + skin + L".bmp") && ok;
+    skinned.Kill();
+  }
   return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "base/error.h"
 #include "bmp.h"
@@ -13,11 +14,12 @@
 namespace {
 
 const char kUsage[] =
-    "usage: skingen OUTDIR               write the skin folder: 34 pictures and corvana.ini\n"
-    "       skingen --preview FILE       write the contact sheet of every picture (a BMP file)\n"
-    "       skingen --resources OUTDIR   write track.bmp, trackvert.bmp, rededodeved.bmp, corvana.ico\n"
-    "                                    and the media player's 27 glyphs (en_mpplay.bmp ...)\n"
-    "       skingen --help               show this text\n"
+    "usage: skingen OUTDIR [--theme NAME]      write a skin folder: 34 pictures and corvana.ini\n"
+    "       skingen --preview FILE [--theme NAME]  write the contact sheet of every picture (a BMP file)\n"
+    "       skingen --resources OUTDIR         write track.bmp, trackvert.bmp, rededodeved.bmp, corvana.ico\n"
+    "                                          and the media player's 27 glyphs (en_mpplay.bmp ...)\n"
+    "       skingen --help                     show this text\n"
+    "NAME is light (the default skin), dark or classic.\n"
     "Folders are created when missing; existing files are replaced.\n";
 
 std::string In(const std::filesystem::path& dir, const char* name) {
@@ -31,22 +33,20 @@ void MakeFolder(const std::string& dir) {
   if (error) throw Exception("cannot create " + dir + ": " + error.message());
 }
 
-void WriteSkin(const std::string& dir) {
+void WriteSkin(const std::string& dir, const Theme& theme) {
   MakeFolder(dir);
-  const Theme theme;
   const std::filesystem::path base = std::filesystem::u8path(dir);
   for (const Picture& p : MakeSkinPictures(theme)) WriteFile(In(base, p.name.c_str()), EncodeBmp24(p.image));
   const std::string text = MakeDescription(theme);
   WriteFile(In(base, kDescriptionName), Bytes(text.begin(), text.end()));
 }
 
-void WritePreview(const std::string& file) {
+void WritePreview(const std::string& file, const Theme& theme) {
   const std::filesystem::path parent = std::filesystem::u8path(file).parent_path();
   if (!parent.empty()) {
     const std::u8string text = parent.u8string();
     MakeFolder(std::string(text.begin(), text.end()));
   }
-  const Theme theme;
   WriteFile(file, EncodeBmp24(MakePreview(theme, MakeSkinPictures(theme))));
 }
 
@@ -68,23 +68,31 @@ void WriteResources(const std::string& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string first = argc > 1 ? argv[1] : "";
-  if (first == "--help" || first == "-h") {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
     std::cout << kUsage;
     return 0;
   }
+  std::string themeName = "light";
+  if (args.size() >= 2 && args[args.size() - 2] == "--theme") {
+    themeName = args.back();
+    args.resize(args.size() - 2);
+  }
+  const std::string first = args.empty() ? "" : args[0];
   const bool option = !first.empty() && first[0] == '-';
-  if ((option && argc != 3) || (!option && argc != 2) || (option && first != "--preview" && first != "--resources")) {
+  const bool valid = option ? (args.size() == 2 && (first == "--preview" || first == "--resources")) : args.size() == 1;
+  if (!valid || (first == "--resources" && themeName != "light")) {
     std::cerr << kUsage;
     return 2;
   }
   try {
+    const Theme theme = ThemeNamed(themeName);
     if (first == "--preview")
-      WritePreview(argv[2]);
+      WritePreview(args[1], theme);
     else if (first == "--resources")
-      WriteResources(argv[2]);
+      WriteResources(args[1]);
     else
-      WriteSkin(first);
+      WriteSkin(first, theme);
   } catch (const Exception& e) {
     std::cerr << "skingen: " << e.Message() << "\n";
     return 1;

@@ -265,7 +265,9 @@ Image MakePreview(const Theme& t, const std::vector<Picture>& list) {
     rowH = std::max(rowH, h);
   }
   Image sheet(sheetW, y + rowH + margin, kSheet);
-  DrawLabel(sheet, margin, margin, "CORVANA LIGHT: DEFAULT SKIN, TWICE ITS SIZE", kInk, 2);
+  std::string title = theme.name + ", TWICE ITS SIZE";
+  for (char& c : title) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  DrawLabel(sheet, margin, margin, title, kInk, 2);
   const int mockY = margin + 24;
   sheet.Blit(activeMock.Scaled(2), margin, mockY);
   sheet.Blit(inactiveMock, margin + activeMock.Width() * 2 + margin, mockY);

@@ -66,15 +66,15 @@ enum State { kNormal, kPressed, kDisabled, kHot, kFocused };
 Look ButtonLook(const Theme& t, State s) {
   switch (s) {
     case kPressed:
-      return {t.accentDark, Rgb{200, 216, 238}, Rgb{212, 226, 244}, t.text};
+      return {t.accentDark, t.pressedTop, t.pressedBottom, t.text};
     case kDisabled:
       return {t.lineLight, t.disabledFill, t.disabledFill, t.disabledText};
     case kHot:
-      return {t.lineHot, Rgb{250, 252, 255}, t.hotFill, t.text};
+      return {t.lineHot, t.hotTop, t.hotFill, t.text};
     case kFocused:
-      return {t.accent, Rgb{252, 253, 254}, Rgb{234, 238, 244}, t.text};
+      return {t.accent, t.buttonTop, t.buttonBottom, t.text};
     default:
-      return {t.line, Rgb{252, 253, 254}, Rgb{234, 238, 244}, t.text};
+      return {t.line, t.buttonTop, t.buttonBottom, t.text};
   }
 }
 
@@ -105,9 +105,9 @@ Image WindowSkeleton(const Theme& t, bool active) {
   const int w = 2 * s + kTopMiddle, h = t.captionHeight + kFrameMiddle + s;
   Image img(w, h);
   for (int y = 0; y < h; ++y) img.FillRect(0, y, w, y + 1, y < t.captionHeight ? CaptionRow(t, active, y) : t.face);
-  const double r = s;
+  const double r = t.roundWindow ? s : 0;
   const Shape outer = TopRounded(0, 0, w, h, r);
-  img.Paint(Minus(outer, TopRounded(1, 1, w - 1, h - 1, r - 1)), active ? t.captionLine : t.inactiveLine);
+  img.Paint(Minus(outer, TopRounded(1, 1, w - 1, h - 1, std::max(0.0, r - 1))), active ? t.captionLine : t.inactiveLine);
   img.KeyOutside(outer);
   return img;
 }
@@ -192,6 +192,26 @@ Image MakeCaptionButton(const Theme& t, CaptionGlyph g) {
   return Strip(frames);
 }
 
+// Caption buttons as boxes of their own: the face with a dark outline and a dark glyph.
+// Frames as above: 1 normal, 2 pressed, 3 hot, 4 inactive window or disabled.
+Image MakeBoxedCaptionButton(const Theme& t, CaptionGlyph g) {
+  const int w = t.captionButtonWidth, h = t.captionButtonHeight;
+  const Shape glyph = CaptionGlyphShape(g, w / 2.0, h / 2.0);
+  std::vector<Image> frames;
+  const Rgb fills[] = {t.face, t.pressedFill, t.hotFill, t.face};
+  for (int i = 0; i < 4; ++i) {
+    Image f(w, h, fills[i]);
+    f.FrameRect(0, 0, w, h, t.dkShadow);
+    f.Paint(glyph, i == 3 ? t.shadow : t.text);
+    frames.push_back(f);
+  }
+  return Strip(frames);
+}
+
+Image CaptionButton(const Theme& t, CaptionGlyph g) {
+  return t.boxedCaptionButtons ? MakeBoxedCaptionButton(t, g) : MakeCaptionButton(t, g);
+}
+
 // The three buttons of a maximized MDI child in the menu band: minimize, restore, close, four
 // frames each (1 normal, 2 pressed, 3 disabled, 4 hot).
 Image MakeMdiButtons(const Theme& t) {
@@ -231,8 +251,10 @@ constexpr int kButtonW = 24, kButtonH = 23, kButtonMargin = 4;
 Image MakeButtons(const Theme& t) {
   std::vector<Image> frames;
   for (State s : {kNormal, kPressed, kDisabled, kHot, kFocused}) {
-    Image f = RoundedFace(kButtonW, kButtonH, 3, ButtonLook(t, s), t.face);
-    if (s == kFocused) f.Paint(RoundFrame(1, 1, kButtonW - 1, kButtonH - 1, 2, 1), Mix(t.accentLight, kWhite, 0.35));
+    Image f = RoundedFace(kButtonW, kButtonH, t.radius, ButtonLook(t, s), t.face);
+    if (s == kFocused)
+      f.Paint(RoundFrame(1, 1, kButtonW - 1, kButtonH - 1, std::max(0.0, t.radius - 1), 1),
+              Mix(t.accentLight, kWhite, 0.35));
     frames.push_back(f);
   }
   return Strip(frames);
@@ -244,11 +266,11 @@ std::vector<Look> BoxLooks(const Theme& t, bool filled) {
     return {{t.accentDark, t.accent, t.accent, kWhite},
             {t.accent, Lighter(t.accent, 0.2), Lighter(t.accent, 0.2), kWhite},
             {Darker(t.accentDark, 0.2), t.accentDark, t.accentDark, kWhite},
-            {Rgb{176, 184, 194}, Rgb{196, 203, 212}, Rgb{196, 203, 212}, Rgb{246, 247, 249}}};
-  return {{Rgb{128, 138, 152}, t.window, t.window, t.accent},
+            {t.boxDisabledLine, t.boxDisabledFill, t.boxDisabledFill, t.boxDisabledInk}};
+  return {{t.boxLine, t.window, t.window, t.accent},
           {t.accent, t.hotFill, t.hotFill, t.accent},
           {t.accentDark, t.pressedFill, t.pressedFill, t.accentDark},
-          {t.lineLight, Rgb{244, 245, 247}, Rgb{244, 245, 247}, Rgb{186, 193, 202}}};
+          {t.lineLight, t.emptyDisabledFill, t.emptyDisabledFill, t.emptyDisabledInk}};
 }
 
 // 12 frames in groups of four (normal, hot, pressed, disabled): unchecked, checked, mixed.
@@ -258,7 +280,7 @@ Image MakeCheckBox(const Theme& t) {
   for (int group = 0; group < 3; ++group) {
     const bool checked = group == 1;
     for (const Look& look : BoxLooks(t, checked)) {
-      Image f = RoundedFace(n, n, 2.5, look, t.face);
+      Image f = RoundedFace(n, n, t.radius * 2.5 / 3, look, t.face);
       if (checked) {
         const double s = n / 13.0;
         f.Paint(
@@ -286,7 +308,7 @@ Image MakeRadioButton(const Theme& t) {
       Image f(n, n);
       f.Paint(Ellipse(c, c, c, c), look.border, t.face);
       f.Paint(Ellipse(c, c, c - 1, c - 1), look.fillTop);
-      if (checked) f.Paint(Ellipse(c, c, c - 3.6, c - 3.6), i == 3 ? Rgb{176, 184, 194} : look.border);
+      if (checked) f.Paint(Ellipse(c, c, c - 3.6, c - 3.6), i == 3 ? t.boxDisabledLine : look.border);
       frames.push_back(f);
     }
   }
@@ -302,17 +324,17 @@ Image MakeTabs(const Theme& t) {
   for (State s : {kNormal, kPressed, kDisabled, kHot, kFocused}) {
     // Frame 1 draws the other tabs, frame 2 the current tab; 3 to 5 are disabled, hot and focused.
     const bool current = s == kPressed || s == kFocused;
-    Rgb border = t.line, top = Rgb{233, 237, 242}, bottom = Rgb{223, 228, 235};
+    Rgb border = t.line, top = t.tabTop, bottom = t.tabBottom;
     if (current) top = bottom = t.face;
     if (s == kDisabled) border = t.lineLight, top = bottom = t.disabledFill;
-    if (s == kHot) border = t.lineHot, top = Rgb{246, 250, 255}, bottom = t.hotFill;
+    if (s == kHot) border = t.lineHot, top = t.tabHotTop, bottom = t.hotFill;
     if (s == kFocused) border = t.accent;
     Image f(kTabW, kTabH);
-    f.Paint(TopRounded(0, 0, kTabW, kTabH, 3), border, t.face);
-    f.PaintWith(TopRounded(1, 1, kTabW - 1, kTabH + 2, 2), VerticalRamp(top, bottom, kTabH), nullptr,
-                Box{0, 0, kTabW, kTabH});
+    f.Paint(TopRounded(0, 0, kTabW, kTabH, t.radius), border, t.face);
+    f.PaintWith(TopRounded(1, 1, kTabW - 1, kTabH + 2, std::max(0.0, t.radius - 1)), VerticalRamp(top, bottom, kTabH),
+                nullptr, Box{0, 0, kTabW, kTabH});
     if (current) {
-      const Shape outer = TopRounded(0, 0, kTabW, kTabH, 3);
+      const Shape outer = TopRounded(0, 0, kTabW, kTabH, t.radius);
       f.Paint([outer](double x, double y) { return y < 3 && outer(x, y); }, t.accent);
     }
     frames.push_back(f);
@@ -323,7 +345,7 @@ Image MakeTabs(const Theme& t) {
 // The pane under the tabs (and the group box frame): a 1-pixel border around the face.
 Image MakePane(const Theme& t) {
   Image f(16, 16, t.face);
-  f.FrameRect(0, 0, 16, 16, Rgb{182, 190, 200});
+  f.FrameRect(0, 0, 16, 16, t.paneLine);
   return f;
 }
 
@@ -331,8 +353,8 @@ Image MakePane(const Theme& t) {
 
 Image MakeProgress(const Theme& t) {
   const int w = 16, h = 16;
-  Image empty = RoundedFace(w, h, 3, Look{Rgb{184, 192, 202}, t.track, Lighter(t.track, 0.4), t.text}, t.face);
-  Image bar = RoundedFace(w, h, 3, Look{t.accentDark, Lighter(t.accent, 0.3), t.accent, kWhite}, t.face);
+  Image empty = RoundedFace(w, h, t.radius, Look{t.progressLine, t.track, Lighter(t.track, 0.4), t.text}, t.face);
+  Image bar = RoundedFace(w, h, t.radius, Look{t.accentDark, Lighter(t.accent, 0.3), t.accent, kWhite}, t.face);
   bar.Paint(Rect(3, 2, w - 3, 3), Lighter(t.accent, 0.5));  // a soft highlight along the top
   return Strip({empty, bar});
 }
@@ -351,7 +373,7 @@ Image MakeComboButton(const Theme& t) {
   std::vector<Image> frames;
   const Look looks[] = {{t.line, t.window, t.window, t.glyph},
                         {t.accentDark, t.pressedFill, t.pressedFill, t.accentDark},
-                        {t.lineLight, Rgb{244, 245, 247}, Rgb{244, 245, 247}, t.lineLight},
+                        {t.lineLight, t.emptyDisabledFill, t.emptyDisabledFill, t.lineLight},
                         {t.accent, t.hotFill, t.hotFill, t.accent}};
   for (const Look& look : looks) {
     Image f(w, h, look.fillTop);
@@ -365,8 +387,8 @@ Image MakeComboButton(const Theme& t) {
 Image MakeExtraImages(const Theme& t) {
   const int n = 12;
   std::vector<Image> frames;
-  const Rgb fills[] = {t.window, t.pressedFill, Rgb{244, 245, 247}, t.hotFill};
-  const Rgb inks[] = {t.glyph, t.accentDark, Rgb{184, 190, 198}, t.accent};
+  const Rgb fills[] = {t.window, t.pressedFill, t.emptyDisabledFill, t.hotFill};
+  const Rgb inks[] = {t.glyph, t.accentDark, t.disabledGlyph, t.accent};
   for (int i = 0; i < 4; ++i) {
     Image f(n, n);
     f.Paint(Union(Segment(2.5, 4.5, 6, 8, 0.75), Segment(6, 8, 9.5, 4.5, 0.75)), inks[i], fills[i]);
@@ -387,7 +409,7 @@ Image MakeStatusBar(const Theme& t) {
   const int w = 16, h = 22;
   std::vector<Image> frames;
   for (int kind = 0; kind < 3; ++kind) {
-    Image f(w, h, kind == 1 ? Lighter(t.face, 0.5) : t.face);
+    Image f(w, h, kind == 1 ? t.raisedFace : t.face);
     f.HorizontalLine(0, w, 0, t.lineLight);
     if (kind < 2) f.VerticalLine(w - 1, 4, h - 4, kind == 0 ? t.lineLight : t.line);
     frames.push_back(f);
@@ -402,8 +424,8 @@ Image MakeHeader(const Theme& t) {
   std::vector<Image> frames;
   for (State s : {kNormal, kHot, kPressed, kDisabled, kFocused}) {
     // Frame 1 normal, 2 the column under the mouse, 3 pressed, 4 disabled, 5 focused.
-    Rgb top = kWhite, bottom = Rgb{243, 245, 248};
-    if (s == kHot) top = Rgb{246, 250, 255}, bottom = t.hotFill;
+    Rgb top = t.headerTop, bottom = t.headerBottom;
+    if (s == kHot) top = t.tabHotTop, bottom = t.hotFill;
     if (s == kPressed) top = bottom = t.pressedFill;
     if (s == kDisabled) top = bottom = t.disabledFill;
     Image f(w, h);
@@ -424,18 +446,18 @@ Image MakeMenuItem(const Theme& t) {
   std::vector<Image> frames;
   frames.emplace_back(w, h);
   Image separator(w, h);
-  separator.HorizontalLine(kMenuItemMargin, w - kMenuItemMargin, h - 5, Rgb{222, 226, 232});
+  separator.HorizontalLine(kMenuItemMargin, w - kMenuItemMargin, h - 5, t.menuSeparator);
   frames.push_back(separator);
   frames.push_back(
-      RoundedFace(w, h, 3, Look{Rgb{214, 218, 224}, Rgb{238, 240, 243}, Rgb{238, 240, 243}, t.text}, t.menu));
-  frames.push_back(RoundedFace(w, h, 3, Look{Rgb{164, 198, 240}, t.hilight, t.hilight, t.text}, t.menu));
-  frames.push_back(RoundedFace(w, h, 3, Look{t.accent, t.hilight, t.hilight, t.text}, t.menu));
+      RoundedFace(w, h, t.radius, Look{t.menuDisabledLine, t.menuDisabledFill, t.menuDisabledFill, t.text}, t.menu));
+  frames.push_back(RoundedFace(w, h, t.radius, Look{t.menuSelectedLine, t.hilight, t.hilight, t.text}, t.menu));
+  frames.push_back(RoundedFace(w, h, t.radius, Look{t.accent, t.hilight, t.hilight, t.text}, t.menu));
   return Strip(frames);
 }
 
 Image MakeMenuBackground(const Theme& t) {
   Image f(16, 16, t.menu);
-  f.FrameRect(0, 0, 16, 16, Rgb{168, 178, 190});
+  f.FrameRect(0, 0, 16, 16, t.menuLine);
   return f;
 }
 
@@ -460,6 +482,7 @@ Shape ArrowShape(Arrow a, double cx, double cy, double size) {
 
 // The thumb pill across the bar: thin when resting, wider when hot or pressed.
 double ThumbInset(const Theme& t, int state) {
+  if (!t.pillThumb) return 1;
   return state == 0 ? t.scrollSize * 0.3 : t.scrollSize * 0.24;
 }
 Rgb ThumbColour(const Theme& t, int state) {
@@ -474,9 +497,9 @@ Image MakeScrollArrows(const Theme& t) {
   for (Arrow a : {Arrow::kLeft, Arrow::kRight, Arrow::kUp, Arrow::kDown}) {
     for (State s : {kNormal, kPressed, kDisabled, kHot}) {
       Rgb fill = t.track, ink = t.glyph;
-      if (s == kPressed) fill = Rgb{196, 208, 224}, ink = t.accentDark;
-      if (s == kDisabled) ink = Rgb{196, 201, 208};
-      if (s == kHot) fill = Rgb{220, 227, 236}, ink = Darker(t.glyph, 0.3);
+      if (s == kPressed) fill = t.arrowPressed, ink = t.accentDark;
+      if (s == kDisabled) ink = t.arrowDisabledInk;
+      if (s == kHot) fill = t.arrowHot, ink = Darker(t.glyph, 0.3);
       Image f(n, n, fill);
       f.Paint(ArrowShape(a, n / 2.0, n / 2.0, n * 0.47), ink);
       frames.push_back(f);
@@ -503,7 +526,7 @@ Image MakeScrollArrows(const Theme& t) {
 // Tracks: 1 enabled, 2 pressed, 3 disabled, 4 hot.
 Image MakeScrollTrack(const Theme& t, bool vertical) {
   std::vector<Image> frames;
-  for (Rgb fill : {t.track, Darker(t.track, 0.06), Lighter(t.track, 0.45), Darker(t.track, 0.03)})
+  for (Rgb fill : {t.track, Darker(t.track, 0.06), t.disabledTrack, Darker(t.track, 0.03)})
     frames.emplace_back(vertical ? t.scrollSize : 8, vertical ? 8 : t.scrollSize, fill);
   return Strip(frames);
 }
@@ -516,7 +539,7 @@ Image MakeScrollThumb(const Theme& t, bool vertical) {
   std::vector<Image> frames;
   for (int state : {0, 1, 2}) {
     const double inset = ThumbInset(t, state);
-    const double r = (n - 2 * inset) / 2;
+    const double r = t.pillThumb ? (n - 2 * inset) / 2 : 0;
     Image f(n, kThumbLength);
     f.Paint(RoundRect(inset, 1, n - inset, kThumbLength - 1, r), ThumbColour(t, state), t.track);
     frames.push_back(vertical ? f : f.Transposed());
@@ -533,7 +556,7 @@ Image MakeTrackThumb(const Theme& t, bool lying) {
   std::vector<Image> frames;
   const Look looks[] = {{t.accentDark, t.accentDark, t.accentDark, kWhite},
                         {t.accentDark, Lighter(t.accent, 0.15), t.accent, kWhite},
-                        {Rgb{170, 178, 190}, Rgb{200, 206, 214}, Rgb{192, 199, 208}, kWhite},
+                        {t.thumbDisabledLine, t.thumbDisabledTop, t.thumbDisabledBottom, kWhite},
                         {t.accent, Lighter(t.accent, 0.4), Lighter(t.accent, 0.2), kWhite},
                         {Darker(t.accentDark, 0.3), Lighter(t.accent, 0.15), t.accent, kWhite}};
   for (const Look& look : looks) {
@@ -553,9 +576,9 @@ Image MakeSpin(const Theme& t, bool horizontal) {
   std::vector<Image> frames;
   for (bool second : {false, true}) {
     for (State s : {kNormal, kPressed, kDisabled, kHot}) {
-      Rgb fill = Rgb{247, 248, 250}, border = t.line;
+      Rgb fill = t.spinFill, border = t.line;
       if (s == kPressed) fill = t.pressedFill, border = t.accentDark;
-      if (s == kDisabled) fill = Rgb{242, 243, 245}, border = t.lineLight;
+      if (s == kDisabled) fill = t.spinDisabledFill, border = t.lineLight;
       if (s == kHot) fill = t.hotFill, border = t.lineHot;
       Image f(w, h, fill);
       f.FrameRect(0, 0, w, h, border);
@@ -574,9 +597,9 @@ Image MakeSpinGlyphs(const Theme& t, bool horizontal) {
   const Arrow arrows[2] = {horizontal ? Arrow::kLeft : Arrow::kUp, horizontal ? Arrow::kRight : Arrow::kDown};
   for (Arrow a : arrows) {
     for (State s : {kNormal, kPressed, kDisabled, kHot}) {
-      Rgb fill = Rgb{247, 248, 250}, ink = t.glyph;
+      Rgb fill = t.spinFill, ink = t.glyph;
       if (s == kPressed) fill = t.pressedFill, ink = t.accentDark;
-      if (s == kDisabled) fill = Rgb{242, 243, 245}, ink = Rgb{186, 192, 200};
+      if (s == kDisabled) fill = t.spinDisabledFill, ink = t.spinDisabledInk;
       if (s == kHot) fill = t.hotFill, ink = t.accent;
       Image f(w, h);
       f.Paint(ArrowShape(a, w / 2.0, h / 2.0, 7), ink, fill);
@@ -633,10 +656,10 @@ std::vector<Picture> MakeSkinPictures(const Theme& t) {
       {"spinarrow.bmp", MakeSpinGlyphs(t, false)},
       {"spinh.bmp", MakeSpin(t, true)},
       {"spinharrow.bmp", MakeSpinGlyphs(t, true)},
-      {"closebutton.bmp", MakeCaptionButton(t, CaptionGlyph::kClose)},
-      {"maxbutton.bmp", MakeCaptionButton(t, CaptionGlyph::kMaximize)},
-      {"minbutton.bmp", MakeCaptionButton(t, CaptionGlyph::kMinimize)},
-      {"restrorebutton.bmp", MakeCaptionButton(t, CaptionGlyph::kRestore)},
+      {"closebutton.bmp", CaptionButton(t, CaptionGlyph::kClose)},
+      {"maxbutton.bmp", CaptionButton(t, CaptionGlyph::kMaximize)},
+      {"minbutton.bmp", CaptionButton(t, CaptionGlyph::kMinimize)},
+      {"restrorebutton.bmp", CaptionButton(t, CaptionGlyph::kRestore)},
       {"frameleft.bmp", borders.left},
       {"frameright.bmp", borders.right},
       {"frametop.bmp", borders.top},
@@ -664,7 +687,7 @@ std::string MakeDescription(const Theme& t) {
   const int iconSize = 16;
 
   std::vector<Section> sections;
-  sections.push_back({"TitlebarSkin", {{"SkinName", "Corvana Light"}}, ""});
+  sections.push_back({"TitlebarSkin", {{"SkinName", t.name}}, ""});
 
   std::vector<std::pair<std::string, std::string>> personality;
   for (const char* side : {"Left", "Right"}) {
@@ -714,17 +737,17 @@ std::string MakeDescription(const Theme& t) {
                        {"ButtonFace", ColourText(t.face)},
                        {"ButtonText", ColourText(t.text)},
                        {"ButtonHilight", ColourText(t.accentLight)},
-                       {"Buttonlight", ColourText(Lighter(t.face, 0.6))},
+                       {"Buttonlight", ColourText(t.buttonLight)},
                        {"ButtonShadow", ColourText(t.shadow)},
                        {"ButtonDkShadow", ColourText(t.dkShadow)},
-                       {"HilightText", ColourText(t.text)},
+                       {"HilightText", ColourText(t.hilightText)},
                        {"Hilight", ColourText(t.hilight)},
                        {"Menubar", ColourText(t.face)},
                        {"MenuBarText", ColourText(t.text)},
                        {"MenuText", ColourText(t.text)},
                        {"Menu", ColourText(t.menu)},
                        {"Scrollbar", ColourText(t.track)}},
-                      "Selections are a light blue with dark text; ButtonHilight frames a hot menu-bar item."});
+                      "Selections are Hilight with HilightText; ButtonHilight frames a hot menu-bar item."});
   sections.push_back({"Buttons",
                       with(margins(kButtonMargin, kButtonMargin, kButtonMargin, kButtonMargin),
                            {{"Bitmap", "buttons.bmp"},
@@ -838,7 +861,7 @@ std::string MakeDescription(const Theme& t) {
   object("UpDown.Vert", "spin.bmp", 8, {{"GlyphImage", "spinarrow.bmp"}, {"Trans", "0"}, {"Tile", "0"}});
 
   std::ostringstream out;
-  out << "; Corvana Light: the default skin of Corvana, drawn by skingen.\r\n"
+  out << "; " << t.name << (t.name == Theme().name ? ": the default skin" : ": a skin") << " of Corvana, drawn by skingen.\r\n"
          "; Colours are red green blue; pictures are strips of equal frames.\r\n";
   for (const Section& s : sections) {
     out << "\r\n";
@@ -850,4 +873,165 @@ std::string MakeDescription(const Theme& t) {
   for (char c : text)
     if (static_cast<unsigned char>(c) > 127) throw Exception("the skin description must be ASCII");
   return text;
+}
+
+Theme DarkTheme() {
+  Theme t;
+  t.name = "Corvana Dark";
+  t.face = {37, 39, 43};
+  t.window = {28, 30, 33};
+  t.text = {222, 226, 232};
+  t.textSoft = {166, 173, 183};
+  t.disabledText = {128, 134, 142};
+  t.captionTop = {48, 51, 57};
+  t.captionBottom = {40, 43, 48};
+  t.captionLine = {18, 19, 22};
+  // The one accent: focus, selection, checked boxes and the progress bar.
+  t.accent = {64, 140, 226};
+  t.accentDark = {44, 106, 186};
+  t.accentLight = {120, 176, 240};
+  t.inactiveTop = {34, 36, 40};
+  t.inactiveBottom = {31, 33, 37};
+  t.inactiveLine = {62, 65, 71};
+  t.titleText = {236, 239, 243};
+  t.titleTextInactive = {150, 156, 164};
+  t.line = {84, 89, 97};
+  t.lineHot = {104, 146, 198};
+  t.lineLight = {60, 63, 69};
+  // ButtonShadow also colours disabled menu text, so it stays readable on the menu.
+  t.shadow = {150, 155, 162};
+  t.dkShadow = {14, 15, 17};
+  t.hotFill = {54, 60, 70};
+  t.pressedFill = {36, 54, 80};
+  t.disabledFill = {40, 42, 46};
+  t.track = {44, 46, 51};
+  t.disabledTrack = {38, 40, 44};
+  t.thumb = {98, 103, 112};
+  t.close = {196, 43, 28};
+  t.menu = {45, 47, 52};
+  t.hilight = {38, 79, 130};
+  t.hilightText = {240, 244, 248};
+  t.glyph = {190, 196, 204};
+  t.buttonTop = {60, 63, 69};
+  t.buttonBottom = {52, 55, 60};
+  t.pressedTop = {34, 50, 74};
+  t.pressedBottom = {40, 58, 84};
+  t.hotTop = {70, 76, 86};
+  t.raisedFace = {46, 48, 53};
+  t.buttonLight = {70, 73, 79};
+  t.boxLine = {120, 127, 137};
+  t.boxDisabledLine = {70, 74, 80};
+  t.boxDisabledFill = {58, 61, 66};
+  t.boxDisabledInk = {120, 126, 134};
+  t.emptyDisabledFill = {40, 42, 46};
+  t.emptyDisabledInk = {96, 101, 108};
+  t.tabTop = {46, 49, 54};
+  t.tabBottom = {42, 45, 50};
+  t.tabHotTop = {62, 68, 78};
+  t.paneLine = {70, 74, 81};
+  t.progressLine = {66, 70, 77};
+  t.disabledGlyph = {96, 101, 108};
+  t.headerTop = {52, 55, 61};
+  t.headerBottom = {46, 49, 54};
+  t.menuSeparator = {68, 71, 77};
+  t.menuLine = {76, 80, 88};
+  t.menuDisabledLine = {64, 67, 73};
+  t.menuDisabledFill = {52, 54, 59};
+  t.menuSelectedLine = {64, 112, 170};
+  t.arrowPressed = {40, 60, 88};
+  t.arrowHot = {58, 62, 69};
+  t.arrowDisabledInk = {80, 84, 90};
+  t.thumbDisabledLine = {70, 74, 80};
+  t.thumbDisabledTop = {62, 65, 71};
+  t.thumbDisabledBottom = {58, 61, 67};
+  t.spinFill = {50, 53, 58};
+  t.spinDisabledFill = {40, 42, 46};
+  t.spinDisabledInk = {90, 95, 102};
+  return t;
+}
+
+Theme ClassicTheme() {
+  Theme t;
+  t.name = "Corvana Classic";
+  t.face = {212, 208, 200};
+  t.window = {255, 255, 255};
+  t.text = {0, 0, 0};
+  t.textSoft = {32, 32, 32};
+  t.disabledText = {128, 128, 128};
+  t.captionTop = t.captionBottom = {10, 36, 106};
+  t.captionLine = {64, 64, 64};
+  t.accent = {10, 36, 106};
+  t.accentDark = {0, 18, 72};
+  t.accentLight = {166, 202, 240};
+  t.inactiveTop = t.inactiveBottom = {176, 176, 176};
+  t.inactiveLine = {128, 128, 128};
+  t.titleText = {255, 255, 255};
+  t.titleTextInactive = {32, 32, 32};
+  t.line = {64, 64, 64};
+  t.lineHot = {10, 36, 106};
+  t.lineLight = {160, 160, 160};
+  t.shadow = {108, 108, 108};
+  t.dkShadow = {64, 64, 64};
+  t.hotFill = {226, 223, 217};
+  t.pressedFill = {190, 186, 178};
+  t.disabledFill = t.face;
+  t.track = {234, 232, 228};
+  t.thumb = {168, 164, 156};
+  t.close = {10, 36, 106};
+  t.menu = t.face;
+  t.hilight = {10, 36, 106};
+  t.hilightText = {255, 255, 255};
+  t.glyph = {0, 0, 0};
+  // Flat: every gradient is one colour.
+  t.buttonTop = t.buttonBottom = t.face;
+  t.pressedTop = t.pressedBottom = t.pressedFill;
+  t.hotTop = t.hotFill;
+  t.raisedFace = {222, 219, 212};
+  t.buttonLight = {255, 255, 255};
+  t.boxLine = {64, 64, 64};
+  t.boxDisabledLine = {128, 128, 128};
+  t.boxDisabledFill = t.face;
+  t.boxDisabledInk = {128, 128, 128};
+  t.emptyDisabledFill = t.face;
+  t.emptyDisabledInk = {128, 128, 128};
+  t.tabTop = t.tabBottom = {204, 200, 192};
+  t.tabHotTop = t.hotFill;
+  t.paneLine = {128, 128, 128};
+  t.progressLine = {128, 128, 128};
+  t.disabledGlyph = {128, 128, 128};
+  t.headerTop = t.headerBottom = t.face;
+  t.menuSeparator = {128, 128, 128};
+  t.menuLine = {64, 64, 64};
+  t.menuDisabledLine = {128, 128, 128};
+  t.menuDisabledFill = t.face;
+  t.menuSelectedLine = t.hilight;
+  t.arrowPressed = t.pressedFill;
+  t.arrowHot = t.hotFill;
+  t.arrowDisabledInk = {160, 160, 160};
+  t.thumbDisabledLine = {128, 128, 128};
+  t.thumbDisabledTop = t.thumbDisabledBottom = t.face;
+  t.spinFill = t.face;
+  t.spinDisabledFill = t.face;
+  t.spinDisabledInk = {160, 160, 160};
+  t.radius = 0;
+  t.roundWindow = false;
+  t.pillThumb = false;
+  t.boxedCaptionButtons = true;
+  // The platform's classic proportions: a 4-pixel frame, an 18-pixel caption, 16 x 14 buttons.
+  t.captionHeight = 22;
+  t.captionButtonWidth = 16;
+  t.captionButtonHeight = 14;
+  t.captionButtonGap = 2;
+  t.captionButtonInset = 6;
+  t.iconLeft = 6;
+  t.titleShift = 22;
+  t.scrollSize = 16;
+  return t;
+}
+
+Theme ThemeNamed(const std::string& name) {
+  if (name == "light") return Theme();
+  if (name == "dark") return DarkTheme();
+  if (name == "classic") return ClassicTheme();
+  throw Exception("unknown theme " + name + " (light, dark or classic)");
 }

@@ -22,6 +22,31 @@ POINT PointOf(LPARAM lParam) { return POINT{static_cast<short>(LOWORD(lParam)), 
 
 bool Inside(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
+// A program's submenus in its system menu (depth-limited: the platform allows cycles of
+// handles) are copied item by item; their commands reach the window as system commands.
+constexpr int kMaxSystemSubmenuDepth = 4;
+
+void CopySystemSubmenu(TComponent* owner, TMenuItem& parent, HMENU menu, HWND window, int depth) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    std::wstring text;
+    MENUITEMINFOW info{};
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+    if (!ReadMenuItem(menu, static_cast<UINT>(i), text, &info)) continue;
+    auto* item = new TMenuItem(owner);
+    item->SetCaption(!text.empty() ? text : std::wstring(L"-"));
+    item->SetEnabled(!(info.fState & MFS_DISABLED));
+    item->SetChecked(info.fState & MFS_CHECKED);
+    parent.Add(item);
+    if (info.hSubMenu) {
+      if (depth < kMaxSystemSubmenuDepth) CopySystemSubmenu(owner, *item, info.hSubMenu, window, depth + 1);
+      continue;
+    }
+    const UINT id = info.wID;
+    item->OnClick = [window, id](TObject*) { PostMessageW(window, WM_SYSCOMMAND, id, 0); };
+  }
+}
+
 }  // namespace
 
 // ---- TNCObject ----
@@ -342,9 +367,17 @@ void TWinSkinForm::BuildSystemPopup() {
   for (int i = 0; i < count; ++i) {
     std::wstring text;
     MENUITEMINFOW info{};
-    info.fMask = MIIM_STATE | MIIM_ID;
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
     if (!ReadMenuItem(SystemMenu, static_cast<UINT>(i), text, &info)) continue;
     const std::wstring caption = !text.empty() ? text : std::wstring(L"-");
+    if (info.hSubMenu) {
+      auto* item = new TMenuItem(SystemPopup.get());
+      item->SetCaption(caption);
+      item->SetEnabled(!(info.fState & MFS_DISABLED));
+      SystemPopup->Items()->Add(item);
+      CopySystemSubmenu(SystemPopup.get(), *item, info.hSubMenu, Handle, 1);
+      continue;
+    }
     const UINT id = info.wID;
     const UINT state = GetMenuState(SystemMenu, static_cast<UINT>(i), MF_BYPOSITION);
     bool enabled = (state & (MF_GRAYED | MF_DISABLED)) != (MF_GRAYED | MF_DISABLED);

@@ -1,4 +1,4 @@
-// The built default skin, read back as the program reads it: the container, every picture the
+// The built skins, read back as the program reads them: the container, every picture the
 // description names, the caption buttons a normal window gets, and readable text in every state.
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -27,43 +28,54 @@ const std::vector<std::string> kPictureNames = {
     "restrorebutton.bmp",  "frameleft.bmp",     "frameright.bmp",     "frametop.bmp",
     "framebottom.bmp",     "mincaption.bmp"};
 
-class DefaultSkin : public ::testing::Test {
+// The skins the build makes: the default skin and the two other looks of the generator.
+struct SkinCase {
+  const char* file;  // in the build's skin folder
+  const char* name;  // SkinName of the description
+  bool roundedCorners;
+  // Disabled menu text (ButtonShadow) against the menu and the face; 0 where not asked for.
+  double disabledContrast;
+};
+
+const SkinCase kSkins[] = {
+    {"default.skin", "Corvana Light", true, 0},
+    {"dark.skin", "Corvana Dark", true, 4.5},
+    {"classic.skin", "Corvana Classic", false, 3.0},
+};
+
+class DefaultSkin : public ::testing::TestWithParam<SkinCase> {
 protected:
-  static void SetUpTestSuite() {
-    FReader = new TSkinReader;
-    FIni = new TQuickIni;
+  void SetUp() override {
+    FReader = std::make_unique<TSkinReader>();
+    FIni = std::make_unique<TQuickIni>();
     TMemoryStream archive;
-    archive.LoadFromFile(CORVANA_DEFAULT_SKIN);
+    archive.LoadFromFile(std::string(CORVANA_SKIN_DIR) + "/" + GetParam().file);
     FLoaded = FReader->Load(archive);
     TMemoryStream text;
     FReader->FindEntry(".ini", text, FIniName);
     FIni->LoadFromStream(&text);
-  }
-  static void TearDownTestSuite() {
-    delete FReader;
-    delete FIni;
   }
 
   struct Entry {
     std::vector<std::uint8_t> bytes;
     BmpFacts facts;
   };
-  static Entry Picture(const std::string& name) {
+  Entry Picture(const std::string& name) const {
     TMemoryStream s;
     FReader->GetEntry(name, s);
     Entry e{std::vector<std::uint8_t>(s.Bytes().begin(), s.Bytes().end()), {}};
     e.facts = ReadBmpFacts(e.bytes);
     return e;
   }
-  static std::string Text(const std::string& section, const std::string& key) {
+  std::string Text(const std::string& section, const std::string& key) const {
     return FIni->ReadString(section, key, "");
   }
-  static int Int(const std::string& section, const std::string& key, int defaultValue) {
+  int Int(const std::string& section, const std::string& key, int defaultValue) const {
     return FIni->ReadInteger(section, key, defaultValue);
   }
 
   // The picture named by section/key exists and divides into the frame count.
-  static void ExpectFrames(const std::string& section, const std::string& key, int frames, bool stacked = false) {
+  void ExpectFrames(const std::string& section, const std::string& key, int frames, bool stacked = false) const {
     SCOPED_TRACE(section + "/" + key);
     const std::string name = Text(section, key);
     ASSERT_FALSE(name.empty()) << "no image key";
@@ -76,18 +88,18 @@ protected:
     EXPECT_GE(length, frames);
   }
 
-  static TSkinReader* FReader;
-  static TQuickIni* FIni;
-  static bool FLoaded;
-  static std::string FIniName;
+  std::unique_ptr<TSkinReader> FReader;
+  std::unique_ptr<TQuickIni> FIni;
+  bool FLoaded = false;
+  std::string FIniName;
 };
 
-TSkinReader* DefaultSkin::FReader = nullptr;
-TQuickIni* DefaultSkin::FIni = nullptr;
-bool DefaultSkin::FLoaded = false;
-std::string DefaultSkin::FIniName;
+INSTANTIATE_TEST_SUITE_P(Skins, DefaultSkin, ::testing::ValuesIn(kSkins), [](const auto& skin) {
+  std::string name = skin.param.file;
+  return name.substr(0, name.find('.'));
+});
 
-TEST_F(DefaultSkin, IsAVersion70000ContainerOfTheThirtyFourPicturesAndOneDescription) {
+TEST_P(DefaultSkin, IsAVersion70000ContainerOfTheThirtyFourPicturesAndOneDescription) {
   ASSERT_TRUE(FLoaded) << FReader->LastError();
   EXPECT_EQ(FReader->Version(), 70000);
   ASSERT_EQ(FReader->Count(), 35);
@@ -98,10 +110,10 @@ TEST_F(DefaultSkin, IsAVersion70000ContainerOfTheThirtyFourPicturesAndOneDescrip
   TMemoryStream text;
   FReader->GetEntry(FIniName, text);
   for (std::uint8_t c : text.Bytes()) ASSERT_LT(c, 128) << "the description must be ASCII";
-  EXPECT_EQ(Text("TitlebarSkin", "SkinName"), "Corvana Light");
+  EXPECT_EQ(Text("TitlebarSkin", "SkinName"), GetParam().name);
 }
 
-TEST_F(DefaultSkin, EverySectionNamesAPictureThatDividesIntoItsFrames) {
+TEST_P(DefaultSkin, EverySectionNamesAPictureThatDividesIntoItsFrames) {
   for (const char* side : {"Left", "Right"})
     ExpectFrames("Personality", side, Int("Personality", std::string(side) + "Frame", 1));
   for (const char* side : {"Top", "Bottom"})
@@ -185,7 +197,7 @@ std::vector<std::string> Visible(const std::vector<TitleButton>& buttons, const 
   return out;
 }
 
-TEST_F(DefaultSkin, ANormalWindowShowsMinimizeMaximizeOrRestoreAndCloseAtTheRight) {
+TEST_P(DefaultSkin, ANormalWindowShowsMinimizeMaximizeOrRestoreAndCloseAtTheRight) {
   TStringList sections;
   FIni->GetSections(&sections);
   std::vector<TitleButton> buttons;
@@ -283,7 +295,7 @@ Pixel ParseTriple(const std::string& text) {
   return Pixel{static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b)};
 }
 
-TEST_F(DefaultSkin, TextStaysReadableInEveryState) {
+TEST_P(DefaultSkin, TextStaysReadableInEveryState) {
   for (const char* key : {"WindowText", "TitleTextActive", "TitleTextNoActive", "ButtonFace", "ButtonText",
                           "ButtonHilight", "Buttonlight", "ButtonShadow", "ButtonDkShadow", "HilightText", "Hilight",
                           "Menubar", "MenuBarText", "MenuText", "Menu", "Scrollbar"})
@@ -325,9 +337,14 @@ TEST_F(DefaultSkin, TextStaysReadableInEveryState) {
     expectReadable(colour("Colours", "TitleTextNoActive"), PixelAt(top.bytes, top.facts, top.facts.width / 2, band + y),
                    "inactive title, row " + std::to_string(y));
   }
+  if (GetParam().disabledContrast > 0) {
+    const Pixel disabled = colour("Colours", "ButtonShadow");
+    EXPECT_GE(Contrast(disabled, colour("Colours", "Menu")), GetParam().disabledContrast) << "disabled menu text";
+    EXPECT_GE(Contrast(disabled, face), GetParam().disabledContrast) << "disabled text on the face";
+  }
 }
 
-TEST_F(DefaultSkin, OnlyTheTopCornersOfTheWindowAreKeyedOut) {
+TEST_P(DefaultSkin, OnlyRoundedTopCornersOfTheWindowAreKeyedOut) {
   const Pixel magenta{255, 0, 255};
   const int frameWidth = Picture(Text("Personality", "Left")).facts.width / 2;
   for (const char* side : {"Left", "Right", "Top", "Bottom"}) {
@@ -342,20 +359,21 @@ TEST_F(DefaultSkin, OnlyTheTopCornersOfTheWindowAreKeyedOut) {
           EXPECT_LT(y, frameWidth) << "at " << x << "," << y;
         }
     const bool sides = std::string(side) == "Left" || std::string(side) == "Right";
-    if (sides) {
+    if (sides && GetParam().roundedCorners) {
       EXPECT_GT(keyed, 0) << "the corner is not rounded";
       EXPECT_EQ(Int("Personality", std::string(side) + "Trans", 1), 1);
     } else {
       EXPECT_EQ(keyed, 0);
     }
   }
+  if (!GetParam().roundedCorners) return;
   // The outer corner pixel is cut in both looks of the left border.
   const Entry left = Picture(Text("Personality", "Left"));
   EXPECT_EQ(PixelAt(left.bytes, left.facts, 0, 0), magenta);
   EXPECT_EQ(PixelAt(left.bytes, left.facts, frameWidth, 0), magenta);
 }
 
-TEST_F(DefaultSkin, NoPixelSitsNextToTheKeyColour) {
+TEST_P(DefaultSkin, NoPixelSitsNextToTheKeyColour) {
   // Drawing keys out exact magenta, the window region also its neighbours; a colour in
   // between would be transparent in one place and visible in the other.
   for (const std::string& name : kPictureNames) {

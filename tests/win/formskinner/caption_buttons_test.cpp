@@ -353,6 +353,50 @@ TEST_F(CaptionButtonsTest, AChosenSystemMenuItemRunsItsCommand) {
   }
 }
 
+TEST_F(CaptionButtonsTest, AProgramsSubmenuInTheSystemMenuIsCopiedWithItsStatesAndCommands) {
+  // A program's own submenu, two levels deep, with a checked, a disabled and a separator item.
+  const HMENU system = GetSystemMenu(form->Handle(), FALSE);
+  const HMENU sub = CreatePopupMenu();
+  const HMENU inner = CreatePopupMenu();
+  AppendMenuW(inner, MF_STRING, 0x2040, L"第三层");
+  AppendMenuW(sub, MF_STRING | MF_CHECKED, 0x2010, L"深色");
+  AppendMenuW(sub, MF_STRING | MF_GRAYED, 0x2020, L"不可用");
+  AppendMenuW(sub, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(sub, MF_POPUP, reinterpret_cast<UINT_PTR>(inner), L"更多");
+  AppendMenuW(system, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"皮肤");
+  skinner->BuildSystemPopup();
+  ASSERT_TRUE(skinner->SystemPopup);
+  TMenuItem* items = skinner->SystemPopup->Items();
+  ASSERT_GT(items->Count(), 0);
+  TMenuItem* copied = items->Items(items->Count() - 1);
+  EXPECT_EQ(copied->Caption(), L"皮肤");
+  ASSERT_EQ(copied->Count(), 4);
+  struct Expected {
+    const wchar_t* caption;
+    bool checked, enabled;
+    int children;
+  };
+  const Expected expected[] = {{L"深色", true, true, 0}, {L"不可用", false, false, 0}, {L"-", false, true, 0},
+                               {L"更多", false, true, 1}};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(copied->Items(i)->Caption(), expected[i].caption);
+    EXPECT_EQ(copied->Items(i)->Checked(), expected[i].checked);
+    // A separator is drawn the same either way; the platform may report it grayed.
+    if (!copied->Items(i)->IsLine()) {
+      EXPECT_EQ(copied->Items(i)->Enabled(), expected[i].enabled);
+    }
+    EXPECT_EQ(copied->Items(i)->Count(), expected[i].children);
+  }
+  // Chosen, an item of any level reaches the window as its system command.
+  copied->Items(0)->Click();
+  copied->Items(3)->Items(0)->Click();
+  PumpMessages(20);
+  EXPECT_EQ(Count(WM_SYSCOMMAND, 0x2010), 1);
+  EXPECT_EQ(Count(WM_SYSCOMMAND, 0x2040), 1);
+  GetSystemMenu(form->Handle(), TRUE);
+}
+
 TEST_F(CaptionButtonsTest, OnNt4TheSystemMenuIsTheFixedOne) {
   SetPlatformVersion(TPlatformVersion{true, 4, 0});
   skinner->BuildSystemPopup();

@@ -1,5 +1,5 @@
 // The built-in default skin and the checks a skin file passes before the viewer uses it.
-#include "skinview/skin_source.h"
+#include "skinchoice/skin_source.h"
 
 #include <filesystem>
 #include <functional>
