@@ -13,7 +13,7 @@
 #include "skin/controls/skin_control.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_manage.h"
-#include "skinview/skin_source.h"
+#include "skinchoice/skin_source.h"
 #include "skinview/viewer_form.h"
 #include "ui/checkbox.h"
 #include "ui/combobox.h"
