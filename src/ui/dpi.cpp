@@ -12,15 +12,6 @@ bool Plausible(int dpi) {
 }
 }  // namespace
 
-int ScaleByDpi(int value, int dpi) {
-  return MulDiv(value, dpi, kDesignDpi);
-}
-
-int RescaleDpi(int value, int fromDpi, int toDpi) {
-  if (fromDpi == toDpi || fromDpi <= 0) return value;
-  return MulDiv(value, toDpi, fromDpi);
-}
-
 int SystemDpi() {
   // GetDpiForSystem is there from Windows 10 1607; older systems give the screen's pixels.
   using TGetDpiForSystem = UINT(WINAPI*)();

@@ -3,15 +3,9 @@
 // rule, so what is drawn and what is clicked always agree.
 #pragma once
 
+#include "base/scale.h"
 #include "base/win32.h"
 
-inline constexpr int kDesignDpi = 96;
-
-// value * dpi / 96 to the nearest pixel, halves away from zero. Going up and back down again
-// (96 -> 144 -> 96, 96 -> 120 -> 96, 96 -> 192 -> 96) gives the value back.
-int ScaleByDpi(int value, int dpi);
-// value taken from one scale to another by the same rule (a live scale change).
-int RescaleDpi(int value, int fromDpi, int toDpi);
 // The scale as a factor (1.0 at 96).
 inline double DpiFactor(int dpi) {
   return static_cast<double>(dpi) / kDesignDpi;

@@ -1,5 +1,7 @@
 #include "skin/file/picture_scale.h"
 
+#include "base/scale.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -85,10 +87,7 @@ std::uint32_t Blend(const TPixelPicture& p, const TSample& sx, const TSample& sy
 }  // namespace
 
 int TPictureRatio::Apply(int value) const {
-  if (From <= 0 || From == To) return value;
-  const std::int64_t product = static_cast<std::int64_t>(value) * To;
-  const std::int64_t half = From / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / From : -((-product + half) / From));
+  return MulDivRound(value, To, From);
 }
 
 int ScaledPictureLength(int length, const TPictureAxis& axis, const TPictureRatio& ratio) {

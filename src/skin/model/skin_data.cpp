@@ -7,6 +7,7 @@
 #include "skin/file/skin_reader.h"
 #include "skin/model/skin_manage.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/hintwindow.h"
 #include "ui/imagelist.h"
 
@@ -239,12 +240,16 @@ void TSkinData::HideCaptionHint() {
 void TSkinData::MakeCaptionFont() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    // The platform gives the font at the system's scale; a skin made for another draws its own.
+    metrics.lfCaptionFont.lfHeight = RescaleDpi(metrics.lfCaptionFont.lfHeight, SystemDpi(), Dpi());
     FCaptionFont->SetLogFont(metrics.lfCaptionFont);
+  }
 }
 
 void TSkinData::MakeIconBitmap() {
-  const int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);
+  const int w = RescaleDpi(GetSystemMetrics(SM_CXSMICON), SystemDpi(), Dpi());
+  const int h = RescaleDpi(GetSystemMetrics(SM_CYSMICON), SystemDpi(), Dpi());
   TBitmap picture(w, h, TPixelFormat::pf24bit);
   const HDC dc = picture.Canvas().Handle();
   const RECT all{0, 0, w, h};

@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/stream.h"
 #include "base/strings.h"
+#include "skin/file/picture_scale.h"
 #include "skin/model/skin_objects.h"
 #include "ui/component.h"
 #include "ui/gdi.h"
@@ -111,6 +113,8 @@ enum TSkinBorderSide : int { kBorderLeft, kBorderRight, kBorderTop, kBorderBotto
 
 inline constexpr const char* kSkinDataVersion = "5.40.07.15";
 inline constexpr int kScheduleDelay = 250;
+// From 175 % up a skin's twice-size pictures (Name@2x.bmp) are used where it has them.
+inline constexpr int kTwiceSizeDpi = 168;
 
 using TFormSkinEvent = std::function<void(TObject* sender, const std::string& name, bool& doSkin)>;
 using TSkinControlEvent =
@@ -181,6 +185,15 @@ public:
   int HintTime = 0;
 
   void Loaded() override;
+
+  // The display scale the skin objects are made for (the system's unless set): every picture
+  // and length in them is already scaled. Setting another makes them again from the stored
+  // skin and refreshes the windows that use it.
+  int Dpi() const;
+  void SetDpi(int dpi);
+  // A 96-DPI length of the engine's own at this scale (the one rounding rule).
+  int Scaled(int value) const;
+  bool UsesTwiceSizePictures() const;
 
   // True from creation, each SkinFile and the start of each load until a description applied.
   bool SkinPending() const { return FSkinPending; }
@@ -261,6 +274,8 @@ public:
   void BuildComboArrow();
   void BuildToolbarObject();
   void ReadRgbKeys(const std::string& section, const std::string& stem, TColor& colour);
+  // Scales every object to Dpi(); runs once per load, after the frame counts are known.
+  void ScaleObjects();
 
 protected:
   void BeforeDestruction() override;
@@ -274,6 +289,7 @@ private:
   TColor ReadColour2(const std::string& section, const std::string& key);
   std::string ReadText(const std::string& section, const std::string& key) const;
   int ReadInt(const std::string& section, const std::string& key, int defaultValue) const;
+  void ScalePictureAt(TBitmap& bitmap, TPictureAxis x, TPictureAxis y);
 
   bool FActive = false;
   int FDisableTag = 99;
@@ -303,6 +319,9 @@ private:
   bool FHintShowing = false;
   int FMaxWidth = 0;
   int FMaxHeight = 0;
+  int FDpi = 0;
+  // The twice-size pictures of the load in progress, by the picture they stand in for.
+  std::map<const TBitmap*, std::unique_ptr<TBitmap>> FTwice;
 };
 
 // Makes TSkinData known to form descriptions; call before a form that carries one is read.

@@ -7,6 +7,7 @@
 #include "skin/file/skin_reader.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_draw.h"
+#include "ui/dpi.h"
 #include "ui/gdi.h"
 
 namespace {
@@ -54,6 +55,7 @@ void TSkinData::ApplyDescription() {
   FSections.Clear();
   FIni->GetSections(&FSections);
   FSkinName = ReadText("TitlebarSkin", "SkinName");
+  FTwice.clear();
 
   LoadBorders();
   LoadColours();
@@ -108,6 +110,7 @@ void TSkinData::ApplyDescription() {
   if (!TrackVert) LoadBuiltInObject(TrackVert, "TRACKVERT");
 
   FixFrameCounts();
+  ScaleObjects();
   BuildComboImages();
   BuildComboArrow();
   BuildToolbarObject();
@@ -138,6 +141,22 @@ void TSkinData::LoadImageEntry(TBitmap& bitmap, const std::string& fileName) {
     // A damaged picture is an empty one: the object keeps its numbers, painters fall back.
     bitmap.Clear();
   }
+  FTwice.erase(&bitmap);
+  if (bitmap.Empty() || !UsesTwiceSizePictures()) return;
+  // Name@2x.bmp beside Name.bmp; one that is not exactly twice the size is not taken.
+  const std::string twiceName = name.substr(0, name.size() - 4) + "@2x" + name.substr(name.size() - 4);
+  TMemoryStream twiceData;
+  FReader->GetEntry(twiceName, twiceData);
+  if (twiceData.Size() == 0) return;
+  twiceData.SetPosition(0);
+  auto twice = std::make_unique<TBitmap>();
+  try {
+    twice->LoadFromStream(twiceData);
+  } catch (const Exception&) {
+    return;
+  }
+  if (twice->Width() == 2 * bitmap.Width() && twice->Height() == 2 * bitmap.Height())
+    FTwice[&bitmap] = std::move(twice);
 }
 
 void TSkinData::ReadObjectKeys(TDataSkinObject& object, const std::string& section, bool readFrame) {
@@ -346,6 +365,12 @@ void TSkinData::LoadTitleButtons() {
 void TSkinData::LoadMdiButtons(int firstIndex) {
   TBitmap strip;
   LoadImageEntry(strip, ReadText("MDICONTROLS", "Image"));
+  // The strip lives only here: its twice-size picture must not outlive it under its address.
+  struct TForget {
+    std::map<const TBitmap*, std::unique_ptr<TBitmap>>& Twice;
+    const TBitmap* Strip;
+    ~TForget() { Twice.erase(Strip); }
+  } forget{FTwice, &strip};
   if (strip.Empty()) return;
   const int w = strip.Width() / 12;
   const int h = strip.Height();
@@ -354,6 +379,11 @@ void TSkinData::LoadMdiButtons(int firstIndex) {
     if (index >= TitleButtons.size()) break;
     TDataSkinSysButton& b = *TitleButtons[index];
     CopyPart(b.Image, strip, 4 * w * k, 0, 4 * w, h);
+    if (auto twice = FTwice.find(&strip); twice != FTwice.end()) {
+      auto part = std::make_unique<TBitmap>();
+      CopyPart(*part, *twice->second, 8 * w * k, 0, 8 * w, 2 * h);
+      FTwice[&b.Image] = std::move(part);
+    }
     b.Xcoord = (w + 4) * (3 - k);
   }
 }
@@ -421,17 +451,19 @@ void TSkinData::FixFrameCounts() {
 
 void TSkinData::BuildComboImages() {
   if (!SunkEdge || !ComboButton) return;
-  const int bw = GetSystemMetrics(SM_CXHSCROLL) + 2;
+  // The platform's arrow width is in the system's scale; the rest are the engine's own lengths.
+  const int bw = RescaleDpi(GetSystemMetrics(SM_CXHSCROLL), SystemDpi(), Dpi()) + Scaled(2);
   const int n = SunkEdge->Frame;
   if (n <= 0) return;
-  TBitmap result(kComboWidth * n, kComboHeight, TPixelFormat::pf24bit);
-  FillSolid(result.Canvas().Handle(), RECT{0, 0, result.Width(), kComboHeight}, kSkinKeyColour);
-  TBitmap work(kComboWidth, kComboHeight, TPixelFormat::pf24bit);
+  const int comboWidth = Scaled(kComboWidth), comboHeight = Scaled(kComboHeight);
+  TBitmap result(comboWidth * n, comboHeight, TPixelFormat::pf24bit);
+  FillSolid(result.Canvas().Handle(), RECT{0, 0, result.Width(), comboHeight}, kSkinKeyColour);
+  TBitmap work(comboWidth, comboHeight, TPixelFormat::pf24bit);
   const HDC dc = work.Canvas().Handle();
-  const RECT button{kComboWidth - bw, 0, kComboWidth, kComboHeight};
+  const RECT button{comboWidth - bw, 0, comboWidth, comboHeight};
   for (int f = 1; f <= n; ++f) {
-    FillSolid(dc, RECT{0, 0, kComboWidth, kComboHeight}, kSkinKeyColour);
-    DrawSkinObject(dc, RECT{0, 0, kComboWidth, kComboHeight}, n, f, *SunkEdge);
+    FillSolid(dc, RECT{0, 0, comboWidth, comboHeight}, kSkinKeyColour);
+    DrawSkinObject(dc, RECT{0, 0, comboWidth, comboHeight}, n, f, *SunkEdge);
     DrawSkinFrame(dc, button, ComboButton->Image, ComboButton->Margins(), ComboButton->Tile, ComboButton->Frame, f,
                   true);
     if (ExtraImages && !ExtraImages->Image.Empty() && ExtraImages->Frame > 0 && f <= ExtraImages->Frame) {
@@ -440,24 +472,24 @@ void TSkinData::BuildComboImages() {
       TBitmap glyph;
       CopyPart(glyph, ExtraImages->Image, ew * (f - 1), 0, ew, eh);
       const int x = button.left + (bw - ew) / 2;
-      const int y = (kComboHeight - eh) / 2;
+      const int y = (comboHeight - eh) / 2;
       DrawKeyed(dc, RECT{x, y, x + ew, y + eh}, glyph, kSkinKeyColour);
     }
-    FillSolid(dc, RECT{2, 2, 49 - bw, 18}, kSkinKeyColour);
-    BitBlt(result.Canvas().Handle(), kComboWidth * (f - 1), 0, kComboWidth, kComboHeight, dc, 0, 0, SRCCOPY);
+    FillSolid(dc, RECT{Scaled(2), Scaled(2), comboWidth - Scaled(1) - bw, comboHeight - Scaled(3)}, kSkinKeyColour);
+    BitBlt(result.Canvas().Handle(), comboWidth * (f - 1), 0, comboWidth, comboHeight, dc, 0, 0, SRCCOPY);
   }
 
   ComboButton->Style = 2;
-  ComboButton->LeftWidth = 2;
+  ComboButton->LeftWidth = Scaled(2);
   ComboButton->TopHeight = SunkEdge->TopHeight;
-  ComboButton->RightWidth = bw + 2;
+  ComboButton->RightWidth = bw + Scaled(2);
   ComboButton->BottomHeight = SunkEdge->BottomHeight;
   ComboButton->Image.Assign(result);
 
   MirrorHorizontal(result);
   SunkEdge->Image.Assign(result);
-  SunkEdge->LeftWidth = bw + 2;
-  SunkEdge->RightWidth = 2;
+  SunkEdge->LeftWidth = bw + Scaled(2);
+  SunkEdge->RightWidth = Scaled(2);
 }
 
 void TSkinData::BuildComboArrow() {
@@ -470,10 +502,11 @@ void TSkinData::BuildComboArrow() {
     const int n = SunkEdge->Frame;
     if (n <= 0) return;
     const int fw = ComboButton->Image.Width() / n;
-    TBitmap arrows(kComboArrowSize * n, kComboArrowSize, TPixelFormat::pf24bit);
+    const int size = Scaled(kComboArrowSize);
+    TBitmap arrows(size * n, size, TPixelFormat::pf24bit);
     for (int i = 0; i < n; ++i)
-      BitBlt(arrows.Canvas().Handle(), kComboArrowSize * i, 0, kComboArrowSize, kComboArrowSize,
-             ComboButton->Image.Canvas().Handle(), (i + 1) * fw - 19, 2, SRCCOPY);
+      BitBlt(arrows.Canvas().Handle(), size * i, 0, size, size, ComboButton->Image.Canvas().Handle(),
+             (i + 1) * fw - Scaled(19), Scaled(2), SRCCOPY);
     ComboxArrow->Image.Assign(arrows);
     ComboxArrow->Frame = n;
   }
@@ -487,8 +520,8 @@ void TSkinData::BuildToolbarObject() {
   TColor endColour = BlendColours(clGray, title, 150);
   const TColor startColour = BlendColours(Colours[SkinColour::ButtonFace], clWhite, 150);
   if (s > 110) endColour = BlendColours(title, clWhite, (5625 - 25 * s) / 140 + 50);
-  TBitmap picture(10, 40, TPixelFormat::pf24bit);
-  GradientFill(picture.Canvas().Handle(), RECT{0, 0, 10, 40}, startColour, endColour, true);
+  TBitmap picture(Scaled(10), Scaled(40), TPixelFormat::pf24bit);
+  GradientFill(picture.Canvas().Handle(), RECT{0, 0, Scaled(10), Scaled(40)}, startColour, endColour, true);
   Toolbar->Image.Assign(picture);
   Toolbar->Frame = 1;
 }

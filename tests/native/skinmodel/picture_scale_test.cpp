@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/scale.h"
+
 #include <random>
 #include <set>
 
@@ -104,6 +106,21 @@ TEST(ScalePicture, DamagedInputsGiveEmptyOrClampedPictures) {
   EXPECT_EQ(ScalePicture(p, {40, 0, 0}, {}, {96, 144}).Width, 9);
   EXPECT_EQ(ScalePicture(p, {1, 50, 50}, {1, -3, 99}, {96, 144}).Width, 9);
   EXPECT_EQ(ScalePicture(p, {}, {}, {0, 144}).Width, 6);  // no ratio: unchanged
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ScaleByDpi, RoundsHalvesAwayFromZeroAndComesBackFromEveryCommonScale) {
+  // The platform's MulDiv rule: 1.5 -> 2, -1.5 -> -2, 2.5 -> 3, 3.75 -> 4.
+  EXPECT_EQ(ScaleByDpi(1, 144), 2);
+  EXPECT_EQ(ScaleByDpi(-1, 144), -2);
+  EXPECT_EQ(ScaleByDpi(2, 120), 3);
+  EXPECT_EQ(ScaleByDpi(3, 120), 4);
+  EXPECT_EQ(MulDivRound(7, 1, 0), 7);  // no ratio: unchanged
+  for (int dpi : {120, 144, 192})
+    for (int v = -700; v <= 700; ++v) ASSERT_EQ(RescaleDpi(ScaleByDpi(v, dpi), dpi, kDesignDpi), v) << v << " at " << dpi;
 }
 
 }  // namespace
