@@ -12,6 +12,7 @@
 #include "skinview/viewer_pages.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
+#include "ui/dpi.h"
 
 const TClassInfo& TSkinViewForm::StaticClassInfo() {
   static const TClassInfo info("TSkinViewForm", &TForm::StaticClassInfo(), {});
@@ -182,8 +183,32 @@ std::wstring TSkinViewForm::StatusText() const {
   text += name.empty() ? L"（无名称）" : Utf8ToWide(GbkToUtf8(name));
   text += L"（" + (FSkinFile.empty() ? std::wstring(L"内置默认皮肤") : FSkinFile) + L"）";
   text += Skinning() ? L"    换肤：开启" : FHighContrast ? L"    换肤：关闭（高对比度）" : L"    换肤：关闭";
-  text += L"    F2 开关换肤  Ctrl+O 打开皮肤";
+  text += L"    缩放：" + std::to_wstring(SkinScalePercent()) + L"%";
+  // Handle() only reads the handle once it exists.
+  const int display =
+      ScaleByDpi(100, HandleAllocated() ? WindowDpi(const_cast<TSkinViewForm*>(this)->Handle()) : SystemDpi());
+  if (display != SkinScalePercent()) text += L"（预览，显示器 " + std::to_wstring(display) + L"%）";
+  text += L"    F2 开关换肤  F3 缩放预览  Ctrl+O 打开皮肤";
   return text;
+}
+
+int TSkinViewForm::SkinScalePercent() const {
+  return FSkinData ? ScaleByDpi(100, FSkinData->Dpi()) : 100;
+}
+
+void TSkinViewForm::NextPreviewScale() {
+  if (!FSkinData) return;
+  static constexpr int kPreviewDpis[] = {96, 120, 144, 192};
+  const int now = FSkinData->Dpi();
+  int next = kPreviewDpis[0];
+  for (int dpi : kPreviewDpis) {
+    if (dpi > now) {
+      next = dpi;
+      break;
+    }
+  }
+  FSkinData->SetDpi(next);
+  UpdateState();
 }
 
 void TSkinViewForm::UpdateState() {
@@ -213,6 +238,9 @@ void TSkinViewForm::KeyMessage(MSG& msg, bool& handled) {
   if (GetAncestor(msg.hwnd, GA_ROOT) != Handle()) return;
   if (msg.wParam == VK_F2) {
     ToggleSkinning();
+    handled = true;
+  } else if (msg.wParam == VK_F3) {
+    NextPreviewScale();
     handled = true;
   } else if (msg.wParam == 'O' && (GetKeyState(VK_CONTROL) & 0x8000)) {
     ChooseSkinFile();

@@ -45,6 +45,10 @@ public:
   // The file of the skin in use; empty for the built-in default skin.
   const std::wstring& SkinFileShown() const { return FSkinFile; }
   std::wstring StatusText() const;
+  // The scale the skin is drawn at; F3 steps it through 100, 125, 150 and 200 % for a skin
+  // author without changing the display's scale (the controls keep the display's).
+  int SkinScalePercent() const;
+  void NextPreviewScale();
 
   // The main menu and the right-click menu (viewer_menus.cpp).
   TMainMenu* MainMenu() const { return FMainMenu; }

@@ -127,6 +127,7 @@ void TWinSkinForm::DrawTitleText(TCanvas& canvas, const RECT& title) {
   RECT measured{0, 0, 0, 0};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
   TTitleLayout in;
+  in.Dpi = SkinDpi();
   in.Title = TFrameRect{title.left, title.top, title.right, title.bottom};
   in.TextWidth = measured.right - measured.left;
   in.TextHeight = measured.bottom - measured.top;

@@ -175,6 +175,10 @@ void TWinSkinForm::Attach(TSkinData* data) {
   }
 }
 
+int TWinSkinForm::SkinDpi() const {
+  return SkinData ? SkinData->Dpi() : kDesignDpi;
+}
+
 void TWinSkinForm::ComputeFrameMetrics() {
   for (TPieceCache& piece : FPieces) piece = TPieceCache{};
   FBorderKeyed.fill(-1);
@@ -617,6 +621,13 @@ bool TWinSkinForm::FrameStage2(TMessage& m) {
     case WM_SETICON:
       CallPrevious(m);
       MakeIconBitmap();
+      return true;
+    case WM_DPICHANGED:
+      // The window takes its new place and its controls their new sizes first; then the skin
+      // is made again for the new scale and the frame fitted around the new client area.
+      CallPrevious(m);
+      if (SkinData && !IsChildWindow) SkinData->SetDpi(LOWORD(m.WParam));
+      m.Result = 0;
       return true;
     case WM_COMMAND: {
       const WPARAM id = LOWORD(m.WParam);

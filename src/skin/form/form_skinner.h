@@ -116,7 +116,11 @@ public:
   // Frees the skinners whose window is gone.
   void PurgeControlSkinners();
 
-  TFrameMetrics Metrics() const { return TFrameMetrics{FrameLeft, FrameTop, FrameRight, FrameBottom, MenuBarHeight}; }
+  TFrameMetrics Metrics() const {
+    return TFrameMetrics{FrameLeft, FrameTop, FrameRight, FrameBottom, MenuBarHeight, SkinDpi()};
+  }
+  // The scale the skin in use was made for.
+  int SkinDpi() const;
   bool WindowProcReplaced() const { return FNewWndProc.Installed(); }
 
   // What the control walk of the last activation chose (null before the first).

@@ -54,7 +54,7 @@ TFrameRect SkinnedClientRect(int x, int y, int cx, int cy, const TFrameMetrics& 
 int SkinnedHitTest(int platformAnswer, int frameY, const TFrameMetrics& m) {
   if (platformAnswer != kHitNowhere && platformAnswer != kHitCaption) return platformAnswer;
   int answer = platformAnswer;
-  if (frameY > kCaptionHitStart) answer = kHitCaption;
+  if (frameY > ScaleByDpi(kCaptionHitStart, m.Dpi)) answer = kHitCaption;
   if (frameY > m.Top && m.MenuBar > 0) answer = kHitMenu;
   return answer;
 }
@@ -85,15 +85,16 @@ TTitlePlacement PlaceTitleText(const TTitleLayout& in) {
   t.Bottom += y;
   if (in.RightToLeft && x <= 0) t.Left = in.TextShift;
   if (in.RightToLeft) {
-    t.Left += kRightToLeftTextShift;
-    t.Right += kRightToLeftTextShift;
+    t.Left += ScaleByDpi(kRightToLeftTextShift, in.Dpi);
+    t.Right += ScaleByDpi(kRightToLeftTextShift, in.Dpi);
   } else if (in.Popup) {
-    if (r.Right - in.RightButtonsReserve - kButtonGap < t.Right && in.RightButtonsReserve > kButtonGap)
-      t.Right = r.Right - in.RightButtonsReserve - kButtonGap;
+    const int gap = ScaleByDpi(kButtonGap, in.Dpi);
+    if (r.Right - in.RightButtonsReserve - gap < t.Right && in.RightButtonsReserve > gap)
+      t.Right = r.Right - in.RightButtonsReserve - gap;
   } else {
     t.Right = std::min(t.Right, r.Right - in.TextRightClip);
   }
-  if (in.DialogFrame && in.Alignment == 0) t.Left -= kDialogIconRoom;
+  if (in.DialogFrame && in.Alignment == 0) t.Left -= ScaleByDpi(kDialogIconRoom, in.Dpi);
   TTitlePlacement placement;
   placement.Back = t;
   t.Left += in.BackLeft;

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "base/scale.h"
+
 struct TFrameRect {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
   int Width() const { return Right - Left; }
@@ -16,6 +18,7 @@ struct TFrameRect {
 struct TFrameMetrics {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
   int MenuBar = 0;  // the band under the caption
+  int Dpi = kDesignDpi;  // the scale the skin was made for; the rules' own lengths follow it
 };
 
 enum TFrameKind : int { fkSizeable = 0, fkSingle = 1, fkNoCaption = 2, fkDialog = 3 };
@@ -75,6 +78,7 @@ struct TTitleLayout {
   bool RightToLeft = false;
   bool Popup = false;      // the window has the pop-up style
   bool DialogFrame = false;
+  int Dpi = kDesignDpi;
 };
 struct TTitlePlacement {
   TFrameRect Back;  // the text background (TextBackRect)

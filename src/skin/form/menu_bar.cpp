@@ -155,7 +155,8 @@ void TWinSkinMenu::RebuildFromHandle(HMENU menu) {
 int TWinSkinMenu::StartOffset(int bandWidth) const {
   const bool hasObject = SkinData && SkinData->MenuBar && SkinData->MenuBar->HasImage();
   return MenuBarStartOffset(hasObject, hasObject ? SkinData->MenuBar->LeftWidth : 0,
-                            hasObject ? SkinData->MenuBar->RightWidth : 0, Owner->RightToLeft, bandWidth);
+                            hasObject ? SkinData->MenuBar->RightWidth : 0, Owner->RightToLeft, bandWidth,
+                            SkinData ? SkinData->Dpi() : kDesignDpi);
 }
 
 std::vector<TFrameRect> TWinSkinMenu::Measure(HDC dc, int bandWidth, int bandHeight, int rightLimit) {
@@ -166,7 +167,8 @@ std::vector<TFrameRect> TWinSkinMenu::Measure(HDC dc, int bandWidth, int bandHei
     DrawTextAuto(dc, item->Caption, r, kCaptionFormat | DT_CALCRECT | DT_NOCLIP);
     measures.push_back(TBarItemMeasure{static_cast<int>(r.right - r.left), item->Visible});
   }
-  return LayoutBarItems(measures, StartOffset(bandWidth), bandWidth, bandHeight, Owner->RightToLeft, rightLimit);
+  return LayoutBarItems(measures, StartOffset(bandWidth), bandWidth, bandHeight, Owner->RightToLeft, rightLimit,
+                        SkinData ? SkinData->Dpi() : kDesignDpi);
 }
 
 void TWinSkinMenu::LayoutMenuBar() {

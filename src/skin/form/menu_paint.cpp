@@ -16,6 +16,10 @@ constexpr int kMenuItemFrames = 5;
 constexpr int kNormalFrame = 1, kSeparatorFrame = 2, kSelectedFrame = 4;
 constexpr int kShortCutRightGap = 10;
 constexpr int kCheckBoxHeight = 16;
+
+int SkinDpiOf(const TSkinData* skin) {
+  return skin ? skin->Dpi() : kDesignDpi;
+}
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_EXPANDTABS;
 // The raster operation that paints the brush where a monochrome source is black and keeps the
 // destination where it is white.
@@ -270,13 +274,13 @@ void DrawMenuItemContent(TSkinData* skin, const TMenuItemView& item, TCanvas& ca
   const bool hasImage = item.Images && item.ImageIndex >= 0 && item.ImageIndex < item.Images->Count();
   const TMenuItemLayout layout = MenuItemLayoutOf(ToFrame(rect), MenuItemLeftWidth(skin),
                                                   item.Images ? item.Images->Width() : 0, item.Checked, separator,
-                                                  item.RightToLeft);
+                                                  item.RightToLeft, SkinDpiOf(skin));
   RECT box = ToRect(layout.GlyphBox);
   HDC dc = canvas.Handle();
   if (!separator && hasImage) {
     if (item.Checked) {
       // A checked item with an image: the image sits in a sunken, dithered box.
-      box.bottom = box.top + kCheckBoxHeight;
+      box.bottom = box.top + ScaleByDpi(kCheckBoxHeight, SkinDpiOf(skin));
       TBitmap dither(8, 8);
       for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x)
@@ -304,10 +308,10 @@ void DrawMenuItemContent(TSkinData* skin, const TMenuItemView& item, TCanvas& ca
   if (item.ShortCut == 0 || separator) return;
   const std::wstring shortcut = ShortCutToText(static_cast<TShortCut>(item.ShortCut));
   if (item.RightToLeft) {
-    RECT room{rect.left + 1 + kShortCutRightGap, placed.top, text.right - (measured.right - measured.left), placed.bottom};
+    RECT room{rect.left + 1 + ScaleByDpi(kShortCutRightGap, SkinDpiOf(skin)), placed.top, text.right - (measured.right - measured.left), placed.bottom};
     DrawMenuText(skin, item, canvas, kTextFormat | DT_LEFT, selected, room, shortcut);
   } else {
-    RECT room{text.left + (measured.right - measured.left), placed.top, rect.right - 1 - kShortCutRightGap, placed.bottom};
+    RECT room{text.left + (measured.right - measured.left), placed.top, rect.right - 1 - ScaleByDpi(kShortCutRightGap, SkinDpiOf(skin)), placed.bottom};
     DrawMenuText(skin, item, canvas, kTextFormat | DT_RIGHT, selected, room, shortcut);
   }
 }
@@ -333,12 +337,14 @@ void DrawMenuSeparator(TSkinData* skin, TCanvas& canvas, const RECT& rect) {
 
 void MeasureSubMenuItem(TSkinData* skin, TMenuItem& item, TCanvas& canvas, int& width, int& height) {
   OwnMeasure(item, canvas, width, height);
-  width += MenuItemExtraWidth(HasMenuItemPicture(skin), MenuItemLeftWidth(skin), MenuHasImages(item), false);
+  width += MenuItemExtraWidth(HasMenuItemPicture(skin), MenuItemLeftWidth(skin), MenuHasImages(item), false,
+                             SkinDpiOf(skin));
 }
 
 void MeasurePopupItem(TSkinData* skin, TMenuItem& item, TCanvas& canvas, int& width, int& height) {
   OwnMeasure(item, canvas, width, height);
-  width += MenuItemExtraWidth(HasMenuItemPicture(skin), MenuItemLeftWidth(skin), MenuHasImages(item), true);
+  width += MenuItemExtraWidth(HasMenuItemPicture(skin), MenuItemLeftWidth(skin), MenuHasImages(item), true,
+                             SkinDpiOf(skin));
 }
 
 void MeasureOsMenuItem(TSkinData* skin, const std::wstring& text, TCanvas& canvas, int& width, int& height) {

@@ -16,21 +16,21 @@ constexpr unsigned kKeyLeft = 0x25, kKeyRight = 0x27;
 
 }  // namespace
 
-int MenuBarStartOffset(bool hasBarObject, int leftWidth, int rightWidth, bool rightToLeft, int bandWidth) {
-  if (!hasBarObject) return kPlainStart;
-  const int offset = rightToLeft ? rightWidth + 8 : leftWidth + 4;
-  return bandWidth < offset ? kNarrowStart : offset;
+int MenuBarStartOffset(bool hasBarObject, int leftWidth, int rightWidth, bool rightToLeft, int bandWidth, int dpi) {
+  if (!hasBarObject) return ScaleByDpi(kPlainStart, dpi);
+  const int offset = rightToLeft ? rightWidth + ScaleByDpi(8, dpi) : leftWidth + ScaleByDpi(4, dpi);
+  return bandWidth < offset ? ScaleByDpi(kNarrowStart, dpi) : offset;
 }
 
 std::vector<TFrameRect> LayoutBarItems(const std::vector<TBarItemMeasure>& items, int start, int bandWidth,
-                                       int bandHeight, bool rightToLeft, int rightLimit) {
+                                       int bandHeight, bool rightToLeft, int rightLimit, int dpi) {
   std::vector<TFrameRect> rects(items.size());
   int x = rightToLeft ? bandWidth - start : start;
-  if (rightToLeft && rightLimit >= 0) x = std::min(x, rightLimit - kMdiButtonsGap);
+  if (rightToLeft && rightLimit >= 0) x = std::min(x, rightLimit - ScaleByDpi(kMdiButtonsGap, dpi));
   for (size_t i = 0; i < items.size(); ++i) {
     if (!items[i].Visible) continue;
     const int w = items[i].TextWidth;
-    const int span = w > 0 ? w + kItemGap : w;
+    const int span = w > 0 ? w + ScaleByDpi(kItemGap, dpi) : w;
     if (rightToLeft) {
       rects[i] = TFrameRect{x - span, 0, x, bandHeight - 1};
       x -= span;
@@ -86,15 +86,16 @@ unsigned SwapRtlArrow(unsigned key) {
   return key;
 }
 
-int MenuItemExtraWidth(bool hasMenuItemObject, int menuItemLeftWidth, bool hasImageList, bool popupMenu) {
-  if (!hasImageList) return 35;
-  return (hasMenuItemObject ? menuItemLeftWidth : 0) + (popupMenu ? 12 : 10);
+int MenuItemExtraWidth(bool hasMenuItemObject, int menuItemLeftWidth, bool hasImageList, bool popupMenu, int dpi) {
+  if (!hasImageList) return ScaleByDpi(35, dpi);
+  return (hasMenuItemObject ? menuItemLeftWidth : 0) + ScaleByDpi(popupMenu ? 12 : 10, dpi);
 }
 
 TMenuItemLayout MenuItemLayoutOf(const TFrameRect& item, int menuItemLeftWidth, int imageWidth, bool checked,
-                                 bool separator, bool rightToLeft) {
-  int side = imageWidth > 0 ? imageWidth : kGlyphSide;
-  if (checked) side = std::max(side, kGlyphSide);
+                                 bool separator, bool rightToLeft, int dpi) {
+  const int glyphSide = ScaleByDpi(kGlyphSide, dpi), textGap = ScaleByDpi(kTextGap, dpi);
+  int side = imageWidth > 0 ? imageWidth : glyphSide;
+  if (checked) side = std::max(side, glyphSide);
   TMenuItemLayout layout;
   const int top = item.Top + 1;
   if (!separator) {
@@ -109,10 +110,10 @@ TMenuItemLayout MenuItemLayoutOf(const TFrameRect& item, int menuItemLeftWidth, 
   const int edgeLeft = item.Left + 1 + menuItemLeftWidth, edgeRight = item.Right - 1 - menuItemLeftWidth;
   if (rightToLeft) {
     const int boxLeft = separator ? edgeRight - side : layout.GlyphBox.Left;
-    layout.TextRect = TFrameRect{item.Left + 1, item.Top, boxLeft - kTextGap, item.Bottom};
+    layout.TextRect = TFrameRect{item.Left + 1, item.Top, boxLeft - textGap, item.Bottom};
   } else {
     const int boxRight = separator ? edgeLeft + side : layout.GlyphBox.Right;
-    layout.TextRect = TFrameRect{boxRight + kTextGap, item.Top, item.Right - 1, item.Bottom};
+    layout.TextRect = TFrameRect{boxRight + textGap, item.Top, item.Right - 1, item.Bottom};
   }
   return layout;
 }

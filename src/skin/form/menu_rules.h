@@ -2,13 +2,17 @@
 // which item an accelerator or an arrow key reaches, and the geometry of a drawn menu item.
 #pragma once
 
+#include "base/scale.h"
+
 #include <string>
 #include <vector>
 
 #include "skin/form/frame_geometry.h"
 
 // Where the first bar item starts: from the menu-bar object's end cap, or a fixed margin.
-int MenuBarStartOffset(bool hasBarObject, int leftWidth, int rightWidth, bool rightToLeft, int bandWidth);
+// The engine's own gaps are 96-DPI lengths, scaled to dpi like the skin's.
+int MenuBarStartOffset(bool hasBarObject, int leftWidth, int rightWidth, bool rightToLeft, int bandWidth,
+                       int dpi = kDesignDpi);
 
 // One top-level item as the layout sees it.
 struct TBarItemMeasure {
@@ -21,7 +25,7 @@ struct TBarItemMeasure {
 // rightLimit when it is given, for the MDI buttons). An item that is not visible gets an
 // empty rectangle.
 std::vector<TFrameRect> LayoutBarItems(const std::vector<TBarItemMeasure>& items, int start, int bandWidth,
-                                       int bandHeight, bool rightToLeft, int rightLimit = -1);
+                                       int bandHeight, bool rightToLeft, int rightLimit = -1, int dpi = kDesignDpi);
 
 // The accelerator of a caption: the character after a single "&" ("&&" is a plain "&"), upper
 // case; 0 without one.
@@ -55,7 +59,8 @@ unsigned SwapRtlArrow(unsigned key);
 
 // The extra width of an owner-drawn item beyond its own measure: the skin item's left margin
 // and a gap when the menu has images, else room for a check mark.
-int MenuItemExtraWidth(bool hasMenuItemObject, int menuItemLeftWidth, bool hasImageList, bool popupMenu);
+int MenuItemExtraWidth(bool hasMenuItemObject, int menuItemLeftWidth, bool hasImageList, bool popupMenu,
+                       int dpi = kDesignDpi);
 
 // The glyph box and text rectangle of a drawn menu item.
 struct TMenuItemLayout {
@@ -63,7 +68,7 @@ struct TMenuItemLayout {
   TFrameRect TextRect;
 };
 TMenuItemLayout MenuItemLayoutOf(const TFrameRect& item, int menuItemLeftWidth, int imageWidth, bool checked,
-                                 bool separator, bool rightToLeft);
+                                 bool separator, bool rightToLeft, int dpi = kDesignDpi);
 
 // The rows of a separator taken from frame 2 of the item picture: its bottom rows, as many as
 // the item is high (all rows of a lower picture).
