@@ -48,7 +48,8 @@ int RadioButtonFrame(bool checked, bool disabled, int frameCount) {
   return frameCount == kRadioGroupedFrames ? Grouped(index) : index;
 }
 
-TCheckLayout CheckLayout(const TCheckRect& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft) {
+TCheckLayout CheckLayout(const TCheckRect& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft,
+                         int dpi) {
   TCheckLayout layout;
   const int top = rect.Top + (rect.Bottom - rect.Top - h) / 2;
   layout.Text = rect;
@@ -56,11 +57,11 @@ TCheckLayout CheckLayout(const TCheckRect& rect, int w, int h, bool rightButton,
     // The circle keeps one pixel off the right edge.
     const int right = radio ? rect.Right - 1 : rect.Right;
     layout.Box = TCheckRect{right - w, top, right, top + h};
-    layout.Text.Right = layout.Box.Left - kCaptionGap;
+    layout.Text.Right = layout.Box.Left - ScaleByDpi(kCaptionGap, dpi);
     layout.Flags = rightToLeft ? kTextRtlReading | kTextRight : 0;
   } else {
     layout.Box = TCheckRect{rect.Left, top, rect.Left + w, top + h};
-    layout.Text.Left = layout.Box.Right + kCaptionGap;
+    layout.Text.Left = layout.Box.Right + ScaleByDpi(kCaptionGap, dpi);
     layout.Flags = rightToLeft ? kTextRtlReading : 0;
   }
   return layout;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/scale.h"
+
 struct TCheckRect {
   int Left = 0, Top = 0, Right = 0, Bottom = 0;
   bool operator==(const TCheckRect&) const = default;
@@ -46,7 +48,9 @@ struct TCheckLayout {
   TCheckRect Text;
   unsigned Flags = 0;
 };
-TCheckLayout CheckLayout(const TCheckRect& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft);
+// The gap between box and caption is a 96-DPI length, scaled to dpi.
+TCheckLayout CheckLayout(const TCheckRect& rect, int w, int h, bool rightButton, bool radio, bool rightToLeft,
+                         int dpi = kDesignDpi);
 
 // TSkinObjImage's kinds: check boxes of the first family ("CustomGlyphs", 9 glyphs), its radio
 // buttons (6), check boxes of the second family ("Properties" object's "Glyph", 6).

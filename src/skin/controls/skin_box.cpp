@@ -112,16 +112,18 @@ void TSkinGroupBox::PaintSkin(HDC dc, const RECT& rect) {
     const TColor shadow = SkinData ? SkinData->Colour(SkinColour::ButtonShadow) : SystemColor(COLOR_BTNSHADOW);
     TPenHandle pen(CreatePen(PS_SOLID, 1, ColorToRGB(shadow)));
     TSelectObject selectPen(dc, pen.Get()), selectBrush(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, 1, top, rect.right - 1, rect.bottom - 1, kGroupFrameRound, kGroupFrameRound);
+    const int round = SkinData ? SkinData->Scaled(kGroupFrameRound) : kGroupFrameRound;
+    RoundRect(dc, 1, top, rect.right - 1, rect.bottom - 1, round, round);
   }
   // Opaque text on the face colour covers the frame line under the caption.
   const COLORREF oldBack = SetBkColor(dc, ColorToRGB(FaceColour()));
   const bool right = Handle && (GetWindowLongW(Handle, GWL_EXSTYLE) & WS_EX_RIGHT);
+  const int indent = SkinData ? SkinData->Scaled(kGroupCaptionIndent) : kGroupCaptionIndent;
   if (right) {
-    RECT text{rect.left, rect.top, rect.right - kGroupCaptionIndent, rect.bottom};
+    RECT text{rect.left, rect.top, rect.right - indent, rect.bottom};
     DrawTextAuto(dc, WindowText, text, ReadingOrderFlags(DT_RIGHT | DT_EXPANDTABS));
   } else {
-    RECT text{rect.left + kGroupCaptionIndent, rect.top, rect.right, rect.bottom};
+    RECT text{rect.left + indent, rect.top, rect.right, rect.bottom};
     DrawTextAuto(dc, WindowText, text, DT_EXPANDTABS);
   }
   SetBkColor(dc, oldBack);

@@ -106,7 +106,8 @@ void TSkinCheckControl::PaintSkin(HDC dc, const RECT& rect) {
   const LONG_PTR style = Handle ? GetWindowLongW(Handle, GWL_STYLE) : 0;
   const bool rightToLeft = Control && Control->UseRightToLeftReading();
   const TCheckLayout rules = CheckLayout(TCheckRect{rect.left, rect.top, rect.right, rect.bottom}, w, h,
-                                         (style & BS_RIGHTBUTTON) != 0, IsRadio(), rightToLeft);
+                                         (style & BS_RIGHTBUTTON) != 0, IsRadio(), rightToLeft,
+                                         SkinData ? SkinData->Dpi() : kDesignDpi);
   const RECT box{rules.Box.Left, rules.Box.Top, rules.Box.Right, rules.Box.Bottom};
   RECT text{rules.Text.Left, rules.Text.Top, rules.Text.Right, rules.Text.Bottom};
   if (Variant == 1 && !TransparentFace) FillFace(dc, rect);

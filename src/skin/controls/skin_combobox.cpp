@@ -259,14 +259,15 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   }
 
   RECT b{}, a{}, keep{};
+  const int gap = SkinData ? SkinData->Scaled(kButtonGap) : kButtonGap;
   if (rightToLeft) {
     b = RECT{0, 0, w + 2, r.bottom};
     a = RECT{2, r.top, w + 2, r.bottom};
-    keep = RECT{w + 2 + kButtonGap, 2, r.right - 2, r.bottom - 2};
+    keep = RECT{w + 2 + gap, 2, r.right - 2, r.bottom - 2};
   } else {
     b = RECT{r.right - w - 2, 0, r.right, r.bottom};
     a = RECT{r.right - w - 2, r.top, r.right - 2, r.bottom};
-    keep = RECT{2, 2, r.right - w - 2 - kButtonGap, r.bottom - 2};
+    keep = RECT{2, 2, r.right - w - 2 - gap, r.bottom - 2};
   }
   if (rightToLeft) CoverStrayButton(dc, b);
   {

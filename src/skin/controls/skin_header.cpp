@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "base/scale.h"
+
 #include "skin/controls/tab_caption.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_draw.h"
@@ -23,9 +25,9 @@ constexpr int kSortArrowSize = 4;
 POINT PointOf(LPARAM lParam) { return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
 
 // A small filled triangle at the item's right end, pointing up or down.
-void DrawSortArrow(HDC dc, const RECT& item, bool up, COLORREF colour) {
-  const int cx = item.right - 10, cy = (item.top + item.bottom) / 2;
-  const int s = kSortArrowSize;
+void DrawSortArrow(HDC dc, const RECT& item, bool up, COLORREF colour, int dpi) {
+  const int cx = item.right - ScaleByDpi(10, dpi), cy = (item.top + item.bottom) / 2;
+  const int s = ScaleByDpi(kSortArrowSize, dpi);
   const POINT upArrow[] = {{cx - s, cy + s / 2}, {cx + s, cy + s / 2}, {cx, cy - s / 2 - 1}};
   const POINT downArrow[] = {{cx - s, cy - s / 2}, {cx + s, cy - s / 2}, {cx, cy + s / 2 + 1}};
   TBrushHandle brush(CreateSolidBrush(colour));
@@ -158,7 +160,8 @@ void TSkinHeader::DrawHeaderItem(HDC dc, int index, const RECT& rect, HIMAGELIST
                                                      : TCaptionAlign::Left, caption);
   }
   if (item.fmt & (HDF_SORTUP | HDF_SORTDOWN))
-    DrawSortArrow(fdc, local, (item.fmt & HDF_SORTUP) != 0, ColorToRGB(TextColour()));
+    DrawSortArrow(fdc, local, (item.fmt & HDF_SORTUP) != 0, ColorToRGB(TextColour()),
+                    SkinData ? SkinData->Dpi() : kDesignDpi);
   if (oldFont) SelectObject(fdc, oldFont);
   BitBlt(dc, rect.left, rect.top, w, h, fdc, 0, 0, SRCCOPY);
 }
@@ -181,7 +184,7 @@ void TSkinHeader::PaintSkin(HDC dc, const RECT& rect) {
     if (!SendMessageW(Handle, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
     DrawHeaderItem(wdc, i, r, images);
     RECT hit = r;
-    InflateRect(&hit, -kDividerRoom, 0);
+    InflateRect(&hit, -(SkinData ? SkinData->Scaled(kDividerRoom) : kDividerRoom), 0);
     ItemRects[static_cast<size_t>(i)] = hit;
     edge = std::max<int>(edge, r.right);
   }

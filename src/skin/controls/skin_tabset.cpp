@@ -107,12 +107,13 @@ void TSkinTab31::PaintSkin(HDC dc, const RECT& rect) {
     SIZE extent{};
     GetTextExtentPoint32W(bdc, text.c_str(), static_cast<int>(text.size()), &extent);
     if (!TabSetTabFits(usable, x, extent.cx, scrollerVisible)) break;
-    RECT tab{x, 0, x + extent.cx + kTabSetPadding, height};
+    const int padding = SkinData->Scaled(kTabSetPadding);
+    RECT tab{x, 0, x + extent.cx + padding, height};
     const int frame = i == selected ? kCurrentTabFrame : kOtherTabFrame;
     DrawSkinFrame(bdc, tab, TabImage, tabs.Margins(), tabs.Tile, std::max(tabs.Frame, 1), frame, tabs.Trans == 1);
     SetTextColor(bdc, ColorToRGB(frame == kOtherTabFrame ? tabs.NormalColour2 : tabs.MouseOverColour2));
     DrawTextAuto(bdc, text, tab, ReadingOrderFlags(DT_CENTER | DT_VCENTER | DT_SINGLELINE));
-    x += extent.cx + kTabSetPadding;
+    x += extent.cx + padding;
   }
   SelectObject(bdc, oldFont);
   BitBlt(dc, rect.left, rect.top, width, height, bdc, 0, 0, SRCCOPY);
@@ -141,7 +142,7 @@ void TSkinAdvPage::RenderTabPictures() {
   for (const auto& [name, frame] : pictures) {
     auto* target = static_cast<TBitmap*>(GetObjectPropByName(Control, name, TBitmap::StaticClassInfo()));
     if (!target) continue;
-    std::unique_ptr<TBitmap> rendered = RenderSkinFrame(kAdvTabWidth, kAdvTabHeight, tabs.Image, tabs.Margins(), false,
+    std::unique_ptr<TBitmap> rendered = RenderSkinFrame(SkinData->Scaled(kAdvTabWidth), SkinData->Scaled(kAdvTabHeight), tabs.Image, tabs.Margins(), false,
                                                         tabs.Tile, std::max(tabs.Frame, 1), frame);
     if (rendered) target->Assign(*rendered);
   }
