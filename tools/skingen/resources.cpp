@@ -65,8 +65,8 @@ Image MakeMenuGlyphs(int scale) {
 }
 
 const std::vector<int>& IconSizes() {
-  // The small sizes at 100 % to 150 % display scale (16, 20, 24) and the large ones (32 and
-  // up), each with its twice-size for 200 %.
+  // The small icon at 100, 125, 150 and 200 % display scale (16, 20, 24, 32) and the large one
+  // at the same scales (32, 40, 48, 64).
   static const std::vector<int> sizes = {16, 20, 24, 32, 40, 48, 64};
   return sizes;
 }
