@@ -29,7 +29,11 @@ int main(int argc, char** argv) {
       {"buttons.bmp", MakeBitmap24(10, 4, [](int x, int) { return static_cast<std::uint32_t>(x * 0x111111); })},
       {"top.bmp", MakeBitmap24(3, 4, [](int, int y) { return static_cast<std::uint32_t>(y * 0x102030); })},
       {"close.bmp", MakeBitmap24(6, 2, [](int x, int y) { return static_cast<std::uint32_t>(x + y); })},
-      {"empty.bmp", {}}};
+      {"empty.bmp", {}},
+      // Twice-size pictures for the check: one exactly twice, one too small, one without its 1x.
+      {"buttons@2x.bmp", MakeBitmap24(20, 8, [](int x, int) { return static_cast<std::uint32_t>(x * 0x080808); })},
+      {"top@2x.bmp", MakeBitmap24(5, 8, [](int, int y) { return static_cast<std::uint32_t>(y * 0x081018); })},
+      {"alone@2x.bmp", MakeBitmap24(2, 2, [](int x, int y) { return static_cast<std::uint32_t>(x * y); })}};
   for (std::int32_t version : {20000, 30000, 40000, 50000, 60000, 70000}) {
     Save(dir, "archive" + std::to_string(version), 0, BuildSkinArchive(entries, version));
     Save(dir, "container" + std::to_string(version), 1, BuildSkinContainer(entries, version));

@@ -76,18 +76,18 @@ Bytes PackRows(int width, int height, int bits, IndexOf indexOf) {
 }  // namespace
 
 Bytes EncodeBmp24(const Image& image) {
-  const std::uint32_t stride = RowBytes(image.Width(), 24);
-  Bytes pixels(stride * static_cast<std::uint32_t>(image.Height()), 0);
-  for (int y = 0; y < image.Height(); ++y) {
-    std::uint8_t* row = pixels.data() + stride * static_cast<std::uint32_t>(image.Height() - 1 - y);
-    for (int x = 0; x < image.Width(); ++x) {
+  const std::uint32_t stride = RowBytes(image.PixelWidth(), 24);
+  Bytes pixels(stride * static_cast<std::uint32_t>(image.PixelHeight()), 0);
+  for (int y = 0; y < image.PixelHeight(); ++y) {
+    std::uint8_t* row = pixels.data() + stride * static_cast<std::uint32_t>(image.PixelHeight() - 1 - y);
+    for (int x = 0; x < image.PixelWidth(); ++x) {
       const Rgb c = image.At(x, y);
       row[3 * x] = c.b;
       row[3 * x + 1] = c.g;
       row[3 * x + 2] = c.r;
     }
   }
-  return WithFileHeader(image.Width(), image.Height(), 24, {}, pixels);
+  return WithFileHeader(image.PixelWidth(), image.PixelHeight(), 24, {}, pixels);
 }
 
 Bytes EncodeBmp4(const Image& image, const std::vector<Rgb>& palette) {
@@ -97,7 +97,8 @@ Bytes EncodeBmp4(const Image& image, const std::vector<Rgb>& palette) {
     if (it == palette.end()) throw Exception(FormatText("pixel (%d, %d) is not in the 16-colour palette", x, y));
     return static_cast<unsigned>(it - palette.begin());
   };
-  return WithFileHeader(image.Width(), image.Height(), 4, palette, PackRows(image.Width(), image.Height(), 4, indexOf));
+  return WithFileHeader(image.PixelWidth(), image.PixelHeight(), 4, palette,
+                        PackRows(image.PixelWidth(), image.PixelHeight(), 4, indexOf));
 }
 
 Bytes EncodeBmp1(const Image& image) {
@@ -107,8 +108,8 @@ Bytes EncodeBmp1(const Image& image) {
     if (c == kBlack) return 0;
     throw Exception(FormatText("pixel (%d, %d) of a monochrome bitmap is neither black nor white", x, y));
   };
-  return WithFileHeader(image.Width(), image.Height(), 1, {kBlack, kWhite},
-                        PackRows(image.Width(), image.Height(), 1, indexOf));
+  return WithFileHeader(image.PixelWidth(), image.PixelHeight(), 1, {kBlack, kWhite},
+                        PackRows(image.PixelWidth(), image.PixelHeight(), 1, indexOf));
 }
 
 Bytes EncodeIco(const std::vector<RgbaImage>& images) {

@@ -9,6 +9,7 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The BMP writers store every pixel of the image (PixelWidth x PixelHeight).
 // A 24-bit bottom-up BMP file (BITMAPFILEHEADER + BITMAPINFOHEADER, rows padded to 4 bytes).
 Bytes EncodeBmp24(const Image& image);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "base/twice_size_name.h"
 #include "bmp.h"
 #include "player_glyphs.h"
 #include "preview.h"
@@ -14,10 +15,12 @@
 namespace {
 
 const char kUsage[] =
-    "usage: skingen OUTDIR [--theme NAME]      write a skin folder: 34 pictures and corvana.ini\n"
+    "usage: skingen OUTDIR [--theme NAME]      write a skin folder: 34 pictures, their twice-size\n"
+    "                                          companions (NAME@2x.bmp) and corvana.ini\n"
     "       skingen --preview FILE [--theme NAME]  write the contact sheet of every picture (a BMP file)\n"
     "       skingen --resources OUTDIR         write track.bmp, trackvert.bmp, rededodeved.bmp, corvana.ico\n"
-    "                                          and the media player's 27 glyphs (en_mpplay.bmp ...)\n"
+    "                                          and the media player's 27 glyphs (en_mpplay.bmp ...),\n"
+    "                                          each bitmap also at twice the size (track@2x.bmp ...)\n"
     "       skingen --help                     show this text\n"
     "NAME is light (the default skin), dark or classic.\n"
     "Folders are created when missing; existing files are replaced.\n";
@@ -37,6 +40,9 @@ void WriteSkin(const std::string& dir, const Theme& theme) {
   MakeFolder(dir);
   const std::filesystem::path base = std::filesystem::u8path(dir);
   for (const Picture& p : MakeSkinPictures(theme)) WriteFile(In(base, p.name.c_str()), EncodeBmp24(p.image));
+  // The description names only the 1x pictures; the engine finds each twice-size one by name.
+  for (const Picture& p : MakeSkinPictures(theme, 2))
+    WriteFile(In(base, TwiceSizeName(p.name).c_str()), EncodeBmp24(p.image));
   const std::string text = MakeDescription(theme);
   WriteFile(In(base, kDescriptionName), Bytes(text.begin(), text.end()));
 }
@@ -50,19 +56,25 @@ void WritePreview(const std::string& file, const Theme& theme) {
   WriteFile(file, EncodeBmp24(MakePreview(theme, MakeSkinPictures(theme))));
 }
 
+// Each picture at 1x and, beside it as NAME@2x.bmp, at 2x for high display scales.
 void WriteResources(const std::string& dir) {
   MakeFolder(dir);
   const Theme theme;
   const std::filesystem::path base = std::filesystem::u8path(dir);
-  WriteFile(In(base, "track.bmp"), EncodeBmp4(MakeTrack(theme), TrackPalette(theme)));
-  WriteFile(In(base, "trackvert.bmp"), EncodeBmp4(MakeTrackVert(theme), TrackPalette(theme)));
-  WriteFile(In(base, "rededodeved.bmp"), EncodeBmp1(MakeMenuGlyphs()));
-  WriteFile(In(base, "corvana.ico"), EncodeIco(MakeIcon(theme)));
-  for (const PlayerGlyph& glyph : MakePlayerGlyphs()) {
-    std::string file = glyph.name + ".bmp";
-    for (char& c : file) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    WriteFile(In(base, file.c_str()), EncodeBmp24(glyph.image));
+  auto write = [&](int scale, const std::string& file, const Bytes& bytes) {
+    WriteFile(In(base, (scale == 1 ? file : TwiceSizeName(file)).c_str()), bytes);
+  };
+  for (int scale : {1, 2}) {
+    write(scale, "track.bmp", EncodeBmp4(MakeTrack(theme, scale), TrackPalette(theme)));
+    write(scale, "trackvert.bmp", EncodeBmp4(MakeTrackVert(theme, scale), TrackPalette(theme)));
+    write(scale, "rededodeved.bmp", EncodeBmp1(MakeMenuGlyphs(scale)));
+    for (const PlayerGlyph& glyph : MakePlayerGlyphs(scale)) {
+      std::string file = glyph.name + ".bmp";
+      for (char& c : file) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      write(scale, file, EncodeBmp24(glyph.image));
+    }
   }
+  WriteFile(In(base, "corvana.ico"), EncodeIco(MakeIcon(theme)));
 }
 
 }  // namespace

@@ -35,11 +35,12 @@ Shape ButtonShape(int button) {
   }
 }
 
-// Pixels whose centre lies in the shape take the colour, moved by (dx, dy).
+// Stored pixels whose centre lies in the shape take the colour, moved by (dx, dy) glyph pixels.
 void Stamp(Image& image, const Shape& shape, Rgb colour, int dx = 0, int dy = 0) {
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x)
-      if (shape(x + 0.5, y + 0.5)) image.Set(x + dx, y + dy, colour);
+  const int s = image.Scale();
+  for (int py = 0; py < image.PixelHeight(); ++py)
+    for (int px = 0; px < image.PixelWidth(); ++px)
+      if (shape((px + 0.5) / s, (py + 0.5) / s)) image.SetPixel(px + dx * s, py + dy * s, colour);
 }
 
 }  // namespace
@@ -65,12 +66,12 @@ Rgb PlayerGlyphColour(int button) {
   return colours[button];
 }
 
-std::vector<PlayerGlyph> MakePlayerGlyphs() {
+std::vector<PlayerGlyph> MakePlayerGlyphs(int scale) {
   std::vector<PlayerGlyph> glyphs;
   const auto& stems = PlayerGlyphStems();
   for (const char* look : {"EN", "DI", "CL"}) {
     for (int i = 0; i < static_cast<int>(stems.size()); ++i) {
-      Image image(kGlyphWidth, kGlyphHeight, kGlyphOlive);
+      Image image(kGlyphWidth, kGlyphHeight, kGlyphOlive, scale);
       const Shape shape = ButtonShape(i);
       const std::string prefix = look;
       if (prefix == "EN") {

@@ -24,5 +24,6 @@ struct PlayerGlyph {
 const std::vector<std::string>& PlayerGlyphStems();
 // The colour of a button's coloured look (index in the stem order).
 Rgb PlayerGlyphColour(int button);
-// All 27 glyphs: "EN_", "DI_" and "CL_" for each stem, in that order.
-std::vector<PlayerGlyph> MakePlayerGlyphs();
+// All 27 glyphs: "EN_", "DI_" and "CL_" for each stem, in that order. Scale 2 draws them twice
+// the size, under the same names (the resource script adds "_2X").
+std::vector<PlayerGlyph> MakePlayerGlyphs(int scale = 1);

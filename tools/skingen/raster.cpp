@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/error.h"
+
 namespace {
 
 std::uint8_t Channel(double v) {
@@ -74,19 +76,28 @@ Shape RoundFrame(double x0, double y0, double x1, double y1, double radius, doub
                RoundRect(x0 + width, y0 + width, x1 - width, y1 - width, std::max(0.0, radius - width)));
 }
 
-Image::Image(int width, int height, Rgb fill)
+Image::Image(int width, int height, Rgb fill, int scale)
     : FWidth(std::max(0, width)),
       FHeight(std::max(0, height)),
-      FPixels(static_cast<std::size_t>(FWidth) * FHeight, fill) {}
+      FScale(std::max(1, scale)),
+      FPixels(static_cast<std::size_t>(FWidth) * FHeight * FScale * FScale, fill) {}
+
+void Image::RequireSameScale(const Image& other) const {
+  if (other.FScale != FScale) throw Exception("pictures of different scales cannot be combined");
+}
+
+void Image::SetPixel(int px, int py, Rgb c) {
+  if (px >= 0 && py >= 0 && px < PixelWidth() && py < PixelHeight()) FPixels[Index(px, py)] = c;
+}
 
 void Image::Set(int x, int y, Rgb c) {
-  if (x >= 0 && y >= 0 && x < FWidth && y < FHeight) FPixels[Index(x, y)] = c;
+  if (x >= 0 && y >= 0 && x < FWidth && y < FHeight) FillRect(x, y, x + 1, y + 1, c);
 }
 
 void Image::FillRect(int x0, int y0, int x1, int y1, Rgb c) {
   x0 = std::max(x0, 0), y0 = std::max(y0, 0), x1 = std::min(x1, FWidth), y1 = std::min(y1, FHeight);
-  for (int y = y0; y < y1; ++y)
-    for (int x = x0; x < x1; ++x) FPixels[Index(x, y)] = c;
+  for (int py = y0 * FScale; py < y1 * FScale; ++py)
+    for (int px = x0 * FScale; px < x1 * FScale; ++px) FPixels[Index(px, py)] = c;
 }
 
 void Image::FrameRect(int x0, int y0, int x1, int y1, Rgb c) {
@@ -103,11 +114,13 @@ void Image::VerticalGradient(int x0, int y0, int x1, int y1, Rgb top, Rgb bottom
 
 namespace {
 
-double Coverage(const Shape& shape, int x, int y) {
+// The share of the pixel (px, py) of a grid with `scale` pixels per design unit that the shape
+// covers; the shape is in design units.
+double Coverage(const Shape& shape, int px, int py, int scale = 1) {
   int hits = 0;
   for (int sy = 0; sy < kSamples; ++sy)
     for (int sx = 0; sx < kSamples; ++sx)
-      if (shape(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++hits;
+      if (shape((px + (sx + 0.5) / kSamples) / scale, (py + (sy + 0.5) / kSamples) / scale)) ++hits;
   return double(hits) / (kSamples * kSamples);
 }
 
@@ -116,25 +129,32 @@ double Coverage(const Shape& shape, int x, int y) {
 void Image::PaintWith(const Shape& shape, const ColourAt& colour, const ColourAt& matte, const Box& bounds) {
   const int x0 = std::max(bounds.x0, 0), y0 = std::max(bounds.y0, 0);
   const int x1 = std::min(bounds.x1, FWidth), y1 = std::min(bounds.y1, FHeight);
-  for (int y = y0; y < y1; ++y) {
-    for (int x = x0; x < x1; ++x) {
-      const double cover = Coverage(shape, x, y);
-      if (cover == 0) continue;
-      const Rgb c = colour(x, y);
-      Rgb& px = FPixels[Index(x, y)];
+  for (int py = y0 * FScale; py < y1 * FScale; ++py) {
+    for (int px = x0 * FScale; px < x1 * FScale; ++px) {
+      const int x = px / FScale, y = py / FScale;
+      const double cover = Coverage(shape, px, py, FScale);
+      Rgb& pixel = FPixels[Index(px, py)];
       Rgb painted;
-      if (!(px == kMagenta))
-        painted = Mix(px, c, cover);
-      else if (matte)
-        painted = Mix(matte(x, y), c, cover);
-      else if (cover >= 0.5)
-        painted = c;
-      else
-        continue;  // barely touched: stays transparent
+      if (!(pixel == kMagenta)) {
+        if (cover == 0) continue;
+        painted = Mix(pixel, colour(x, y), cover);
+      } else {
+        // Whether a transparent pixel turns opaque is the design pixel's decision, taken as the
+        // 1x picture takes it, so both sizes key out the same areas.
+        const double designCover = FScale == 1 ? cover : Coverage(shape, x, y);
+        if (designCover == 0) continue;
+        if (matte)
+          painted = Mix(matte(x, y), colour(x, y), cover);
+        else if (designCover >= 0.5)
+          painted = colour(x, y);
+        else
+          continue;  // barely touched: stays transparent
+      }
+      const Rgb c = colour(x, y);
       // A blend that lands on (or next to) the key colour by chance must not turn transparent:
       // the window region keys out near neighbours of magenta too.
       if (painted.r >= 250 && painted.b >= 250 && painted.g <= 5 && !(c == kMagenta)) painted.g = 6;
-      px = painted;
+      pixel = painted;
     }
   }
 }
@@ -142,46 +162,50 @@ void Image::PaintWith(const Shape& shape, const ColourAt& colour, const ColourAt
 void Image::KeyOutside(const Shape& shape) {
   for (int y = 0; y < FHeight; ++y)
     for (int x = 0; x < FWidth; ++x)
-      if (Coverage(shape, x, y) < 0.5) FPixels[Index(x, y)] = kMagenta;
+      if (Coverage(shape, x, y) < 0.5) Set(x, y, kMagenta);
 }
 
 void Image::Blit(const Image& src, int dx, int dy) {
-  for (int y = 0; y < src.FHeight; ++y)
-    for (int x = 0; x < src.FWidth; ++x) Set(dx + x, dy + y, src.At(x, y));
+  RequireSameScale(src);
+  for (int py = 0; py < src.PixelHeight(); ++py)
+    for (int px = 0; px < src.PixelWidth(); ++px) SetPixel(dx * FScale + px, dy * FScale + py, src.At(px, py));
 }
 
 void Image::BlitKeyed(const Image& src, int dx, int dy) {
-  for (int y = 0; y < src.FHeight; ++y)
-    for (int x = 0; x < src.FWidth; ++x)
-      if (!(src.At(x, y) == kMagenta)) Set(dx + x, dy + y, src.At(x, y));
+  RequireSameScale(src);
+  for (int py = 0; py < src.PixelHeight(); ++py)
+    for (int px = 0; px < src.PixelWidth(); ++px)
+      if (!(src.At(px, py) == kMagenta)) SetPixel(dx * FScale + px, dy * FScale + py, src.At(px, py));
 }
 
 Image Image::Crop(int x, int y, int width, int height) const {
-  Image out(width, height);
-  for (int j = 0; j < height; ++j)
-    for (int i = 0; i < width; ++i)
-      if (x + i >= 0 && y + j >= 0 && x + i < FWidth && y + j < FHeight) out.Set(i, j, At(x + i, y + j));
+  Image out(width, height, kMagenta, FScale);
+  for (int j = 0; j < out.PixelHeight(); ++j)
+    for (int i = 0; i < out.PixelWidth(); ++i) {
+      const int px = x * FScale + i, py = y * FScale + j;
+      if (px >= 0 && py >= 0 && px < PixelWidth() && py < PixelHeight()) out.SetPixel(i, j, At(px, py));
+    }
   return out;
 }
 
 Image Image::MirroredX() const {
-  Image out(FWidth, FHeight);
-  for (int y = 0; y < FHeight; ++y)
-    for (int x = 0; x < FWidth; ++x) out.Set(FWidth - 1 - x, y, At(x, y));
+  Image out(FWidth, FHeight, kMagenta, FScale);
+  for (int py = 0; py < PixelHeight(); ++py)
+    for (int px = 0; px < PixelWidth(); ++px) out.SetPixel(PixelWidth() - 1 - px, py, At(px, py));
   return out;
 }
 
 Image Image::Transposed() const {
-  Image out(FHeight, FWidth);
-  for (int y = 0; y < FHeight; ++y)
-    for (int x = 0; x < FWidth; ++x) out.Set(y, x, At(x, y));
+  Image out(FHeight, FWidth, kMagenta, FScale);
+  for (int py = 0; py < PixelHeight(); ++py)
+    for (int px = 0; px < PixelWidth(); ++px) out.SetPixel(py, px, At(px, py));
   return out;
 }
 
 Image Image::Scaled(int factor) const {
-  Image out(FWidth * factor, FHeight * factor);
+  Image out(PixelWidth() * factor, PixelHeight() * factor);
   for (int y = 0; y < out.FHeight; ++y)
-    for (int x = 0; x < out.FWidth; ++x) out.Set(x, y, At(x / factor, y / factor));
+    for (int x = 0; x < out.FWidth; ++x) out.SetPixel(x, y, At(x / factor, y / factor));
   return out;
 }
 

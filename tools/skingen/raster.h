@@ -46,16 +46,26 @@ inline ColourAt Solid(Rgb c) {
   return [c](int, int) { return c; };
 }
 
+// A picture laid out in design units (96-DPI pixels) and stored with Scale() pixels per unit,
+// so one drawing routine makes the 1x picture and a sharp twice-size one. Every drawing
+// operation takes design units; At, SetPixel and the Pixel sizes address stored pixels.
+// At a scale above 1, edges are found per stored pixel (shapes are sampled at that resolution)
+// while colours and transparency are decided per design pixel: a stored pixel is magenta
+// exactly where the 1x picture's pixel under it is, so the keyed-out areas are the 1x ones doubled.
 class Image {
 public:
   Image() = default;
-  Image(int width, int height, Rgb fill = kMagenta);
+  Image(int width, int height, Rgb fill = kMagenta, int scale = 1);
 
-  int Width() const { return FWidth; }
+  int Width() const { return FWidth; }  // design units
   int Height() const { return FHeight; }
+  int Scale() const { return FScale; }
+  int PixelWidth() const { return FWidth * FScale; }
+  int PixelHeight() const { return FHeight * FScale; }
   bool Empty() const { return FWidth == 0 || FHeight == 0; }
-  Rgb At(int x, int y) const { return FPixels[Index(x, y)]; }
-  void Set(int x, int y, Rgb c);  // ignores points outside
+  Rgb At(int px, int py) const { return FPixels[Index(px, py)]; }  // a stored pixel
+  void SetPixel(int px, int py, Rgb c);                            // ignores points outside
+  void Set(int x, int y, Rgb c);                                   // a design pixel; ignores points outside
 
   void Fill(Rgb c) { FillRect(0, 0, FWidth, FHeight, c); }
   void FillRect(int x0, int y0, int x1, int y1, Rgb c);   // half-open, clipped
@@ -79,14 +89,15 @@ public:
   Image Crop(int x, int y, int width, int height) const;
   Image MirroredX() const;
   Image Transposed() const;  // x and y exchanged
-  Image Scaled(int factor) const;
+  Image Scaled(int factor) const;  // every stored pixel repeated; the result has scale 1
   void Replace(Rgb from, Rgb to);
 
 private:
-  std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * FWidth + x; }
+  std::size_t Index(int px, int py) const { return static_cast<std::size_t>(py) * PixelWidth() + px; }
   Box All() const { return Box{0, 0, FWidth, FHeight}; }
+  void RequireSameScale(const Image& other) const;
 
-  int FWidth = 0, FHeight = 0;
+  int FWidth = 0, FHeight = 0, FScale = 1;
   std::vector<Rgb> FPixels;
 };
 

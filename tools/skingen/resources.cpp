@@ -24,22 +24,22 @@ std::vector<Rgb> TrackPalette(const Theme& t) {
   return palette;
 }
 
-Image MakeTrack(const Theme& t) {
+Image MakeTrack(const Theme& t, int scale) {
   // A thin channel with rounded ends; the corners take the face colour because the channel is
   // copied opaque.
-  Image img(16, 4, TrackFill(t));
+  Image img(16, 4, TrackFill(t), scale);
   img.FrameRect(0, 0, 16, 4, TrackLine(t));
   for (int x : {0, 15})
     for (int y : {0, 3}) img.Set(x, y, TrackFace(t));
   return img;
 }
 
-Image MakeTrackVert(const Theme& t) {
-  return MakeTrack(t).Transposed();
+Image MakeTrackVert(const Theme& t, int scale) {
+  return MakeTrack(t, scale).Transposed();
 }
 
-Image MakeMenuGlyphs() {
-  Image img(64, 16, kWhite);
+Image MakeMenuGlyphs(int scale) {
+  Image img(64, 16, kWhite, scale);
   auto box = [&](int x0, int y0, int x1, int y1, int topThickness) {
     img.FrameRect(x0, y0, x1, y1, kBlack);
     img.FillRect(x0, y0, x1, y0 + topThickness, kBlack);
@@ -54,17 +54,26 @@ Image MakeMenuGlyphs() {
   box(16 + 3, 3, 16 + 13, 13, 2);
   // Minimize: a bar at the bottom.
   img.FillRect(32 + 4, 10, 32 + 11, 12, kBlack);
-  // Close: a cross, two pixels wide.
-  for (int i = 0; i < 8; ++i) {
-    img.FillRect(48 + 4 + i, 4 + i, 48 + 6 + i, 5 + i, kBlack);
-    img.FillRect(48 + 10 - i, 4 + i, 48 + 12 - i, 5 + i, kBlack);
-  }
+  // Close: a cross, two pixels wide, drawn row by stored row so a larger scale steps finer.
+  const int s = scale;
+  for (int j = 0; j < 8 * s; ++j)
+    for (int k = 0; k < 2 * s; ++k) {
+      img.SetPixel(52 * s + j + k, 4 * s + j, kBlack);
+      img.SetPixel(58 * s - j + k, 4 * s + j, kBlack);
+    }
   return img;
+}
+
+const std::vector<int>& IconSizes() {
+  // The small icon at 100, 125, 150 and 200 % display scale (16, 20, 24, 32) and the large one
+  // at the same scales (32, 40, 48, 64).
+  static const std::vector<int> sizes = {16, 20, 24, 32, 40, 48, 64};
+  return sizes;
 }
 
 std::vector<RgbaImage> MakeIcon(const Theme& t) {
   std::vector<RgbaImage> out;
-  for (int size : {16, 32, 48}) {
+  for (int size : IconSizes()) {
     RgbaImage img(size, size);
     const double s = size / 32.0;  // drawn on a 32-unit grid
     const double cx = 14 * s, cy = 15 * s, r = 12.5 * s;

@@ -13,10 +13,15 @@ namespace {
 
 // ---------------------------------------------------------------- helpers
 
+// Frames are laid out in design units; all of them have the same scale.
+int ScaleOf(const std::vector<Image>& frames) {
+  return frames.empty() ? 1 : frames.front().Scale();
+}
+
 Image Strip(const std::vector<Image>& frames) {
   int w = 0, h = 0;
   for (const Image& f : frames) w += f.Width(), h = std::max(h, f.Height());
-  Image out(w, h);
+  Image out(w, h, kMagenta, ScaleOf(frames));
   int x = 0;
   for (const Image& f : frames) out.Blit(f, x, 0), x += f.Width();
   return out;
@@ -25,7 +30,7 @@ Image Strip(const std::vector<Image>& frames) {
 Image Stack(const std::vector<Image>& frames) {
   int w = 0, h = 0;
   for (const Image& f : frames) h += f.Height(), w = std::max(w, f.Width());
-  Image out(w, h);
+  Image out(w, h, kMagenta, ScaleOf(frames));
   int y = 0;
   for (const Image& f : frames) out.Blit(f, 0, y), y += f.Height();
   return out;
@@ -79,8 +84,8 @@ Look ButtonLook(const Theme& t, State s) {
 }
 
 // A rounded, bordered face of w x h on magenta, anti-aliased against the matte.
-Image RoundedFace(int w, int h, double r, const Look& look, Rgb matte) {
-  Image img(w, h);
+Image RoundedFace(int scale, int w, int h, double r, const Look& look, Rgb matte) {
+  Image img(w, h, kMagenta, scale);
   img.PaintWith(RoundRect(0, 0, w, h, r), VerticalRamp(look.fillTop, look.fillBottom, h), Solid(matte),
                 Box{0, 0, w, h});
   img.Paint(RoundFrame(0, 0, w, h, r, 1), look.border, matte);
@@ -100,10 +105,10 @@ constexpr int kFrameMiddle = 8;  // stretched rows of the side borders
 constexpr int kTopMiddle = 24;   // stretched columns of the top and bottom borders
 
 // A small whole window: caption band, face, 1-pixel outline, rounded top corners keyed out.
-Image WindowSkeleton(const Theme& t, bool active) {
+Image WindowSkeleton(const Theme& t, int scale, bool active) {
   const int s = t.frameWidth;
   const int w = 2 * s + kTopMiddle, h = t.captionHeight + kFrameMiddle + s;
-  Image img(w, h);
+  Image img(w, h, kMagenta, scale);
   for (int y = 0; y < h; ++y) img.FillRect(0, y, w, y + 1, y < t.captionHeight ? CaptionRow(t, active, y) : t.face);
   const double r = t.roundWindow ? s : 0;
   const Shape outer = TopRounded(0, 0, w, h, r);
@@ -116,12 +121,12 @@ struct Borders {
   Image left, right, top, bottom;
 };
 
-Borders MakeBorders(const Theme& t) {
+Borders MakeBorders(const Theme& t, int scale) {
   const int s = t.frameWidth;
   Borders b;
   std::vector<Image> left, right, top, bottom;
   for (bool active : {true, false}) {
-    const Image win = WindowSkeleton(t, active);
+    const Image win = WindowSkeleton(t, scale, active);
     left.push_back(win.Crop(0, 0, s, win.Height()));
     right.push_back(win.Crop(win.Width() - s, 0, s, win.Height()));
     top.push_back(win.Crop(s, 0, kTopMiddle, t.captionHeight));
@@ -132,8 +137,8 @@ Borders MakeBorders(const Theme& t) {
 }
 
 // The menu band: face; the inactive look a shade cooler.
-Image MakeMenuBar(const Theme& t) {
-  Image active(16, 20, t.face), inactive(16, 20, Mix(t.face, t.inactiveBottom, 0.35));
+Image MakeMenuBar(const Theme& t, int scale) {
+  Image active(16, 20, t.face, scale), inactive(16, 20, Mix(t.face, t.inactiveBottom, 0.35), scale);
   return Stack({active, inactive});
 }
 
@@ -166,7 +171,7 @@ int CaptionButtonTop(const Theme& t) {
 }
 
 // Frames: 1 normal, 2 pressed, 3 hot, 4 inactive window or disabled.
-Image MakeCaptionButton(const Theme& t, CaptionGlyph g) {
+Image MakeCaptionButton(const Theme& t, int scale, CaptionGlyph g) {
   const int w = t.captionButtonWidth, h = t.captionButtonHeight, top = CaptionButtonTop(t);
   const bool isClose = g == CaptionGlyph::kClose;
   auto band = [&](bool active) -> ColourAt {
@@ -175,18 +180,18 @@ Image MakeCaptionButton(const Theme& t, CaptionGlyph g) {
   const Shape glyph = CaptionGlyphShape(g, w / 2.0, h / 2.0);
   const Box all{0, 0, w, h};
   std::vector<Image> frames;
-  Image normal(w, h);
+  Image normal(w, h, kMagenta, scale);
   normal.PaintWith(glyph, Solid(t.titleText), band(true), all);
   frames.push_back(normal);
   for (bool hot : {false, true}) {
     Rgb fill = hot ? (isClose ? t.close : Lighter(t.captionTop, 0.22))
                    : (isClose ? Darker(t.close, 0.2) : Darker(t.captionBottom, 0.22));
-    Image f(w, h);
+    Image f(w, h, kMagenta, scale);
     f.PaintWith(RoundRect(0, 0, w, h, 3), Solid(fill), band(true), all);
     f.Paint(glyph, t.titleText);
     frames.push_back(f);
   }
-  Image inactive(w, h);
+  Image inactive(w, h, kMagenta, scale);
   inactive.PaintWith(glyph, Solid(Mix(t.titleTextInactive, t.inactiveTop, 0.3)), band(false), all);
   frames.push_back(inactive);
   return Strip(frames);
@@ -194,13 +199,13 @@ Image MakeCaptionButton(const Theme& t, CaptionGlyph g) {
 
 // Caption buttons as boxes of their own: the face with a dark outline and a dark glyph.
 // Frames as above: 1 normal, 2 pressed, 3 hot, 4 inactive window or disabled.
-Image MakeBoxedCaptionButton(const Theme& t, CaptionGlyph g) {
+Image MakeBoxedCaptionButton(const Theme& t, int scale, CaptionGlyph g) {
   const int w = t.captionButtonWidth, h = t.captionButtonHeight;
   const Shape glyph = CaptionGlyphShape(g, w / 2.0, h / 2.0);
   std::vector<Image> frames;
   const Rgb fills[] = {t.face, t.pressedFill, t.hotFill, t.face};
   for (int i = 0; i < 4; ++i) {
-    Image f(w, h, fills[i]);
+    Image f(w, h, fills[i], scale);
     f.FrameRect(0, 0, w, h, t.dkShadow);
     f.Paint(glyph, i == 3 ? t.shadow : t.text);
     frames.push_back(f);
@@ -208,13 +213,13 @@ Image MakeBoxedCaptionButton(const Theme& t, CaptionGlyph g) {
   return Strip(frames);
 }
 
-Image CaptionButton(const Theme& t, CaptionGlyph g) {
-  return t.boxedCaptionButtons ? MakeBoxedCaptionButton(t, g) : MakeCaptionButton(t, g);
+Image CaptionButton(const Theme& t, int scale, CaptionGlyph g) {
+  return t.boxedCaptionButtons ? MakeBoxedCaptionButton(t, scale, g) : MakeCaptionButton(t, scale, g);
 }
 
 // The three buttons of a maximized MDI child in the menu band: minimize, restore, close, four
 // frames each (1 normal, 2 pressed, 3 disabled, 4 hot).
-Image MakeMdiButtons(const Theme& t) {
+Image MakeMdiButtons(const Theme& t, int scale) {
   const int w = t.mdiButtonWidth, h = t.mdiButtonHeight;
   std::vector<Image> frames;
   for (CaptionGlyph g : {CaptionGlyph::kMinimize, CaptionGlyph::kRestore, CaptionGlyph::kClose}) {
@@ -227,7 +232,7 @@ Image MakeMdiButtons(const Theme& t) {
     const Shape glyph = glyphShape(w / 2.0, h / 2.0);
     const bool isClose = g == CaptionGlyph::kClose;
     for (State s : {kNormal, kPressed, kDisabled, kHot}) {
-      Image f(w, h);
+      Image f(w, h, kMagenta, scale);
       Rgb ink = t.glyph;
       if (s == kPressed || s == kHot) {
         const Rgb fill =
@@ -248,10 +253,10 @@ Image MakeMdiButtons(const Theme& t) {
 
 constexpr int kButtonW = 24, kButtonH = 23, kButtonMargin = 4;
 
-Image MakeButtons(const Theme& t) {
+Image MakeButtons(const Theme& t, int scale) {
   std::vector<Image> frames;
   for (State s : {kNormal, kPressed, kDisabled, kHot, kFocused}) {
-    Image f = RoundedFace(kButtonW, kButtonH, t.radius, ButtonLook(t, s), t.face);
+    Image f = RoundedFace(scale, kButtonW, kButtonH, t.radius, ButtonLook(t, s), t.face);
     if (s == kFocused)
       f.Paint(RoundFrame(1, 1, kButtonW - 1, kButtonH - 1, std::max(0.0, t.radius - 1), 1),
               Mix(t.accentLight, kWhite, 0.35));
@@ -274,13 +279,13 @@ std::vector<Look> BoxLooks(const Theme& t, bool filled) {
 }
 
 // 12 frames in groups of four (normal, hot, pressed, disabled): unchecked, checked, mixed.
-Image MakeCheckBox(const Theme& t) {
+Image MakeCheckBox(const Theme& t, int scale) {
   const int n = t.checkSize;
   std::vector<Image> frames;
   for (int group = 0; group < 3; ++group) {
     const bool checked = group == 1;
     for (const Look& look : BoxLooks(t, checked)) {
-      Image f = RoundedFace(n, n, t.radius * 2.5 / 3, look, t.face);
+      Image f = RoundedFace(scale, n, n, t.radius * 2.5 / 3, look, t.face);
       if (checked) {
         const double s = n / 13.0;
         f.Paint(
@@ -296,7 +301,7 @@ Image MakeCheckBox(const Theme& t) {
 }
 
 // 8 frames in groups of four (normal, hot, pressed, disabled): unchecked, checked.
-Image MakeRadioButton(const Theme& t) {
+Image MakeRadioButton(const Theme& t, int scale) {
   const int n = t.checkSize;
   const double c = n / 2.0;
   std::vector<Image> frames;
@@ -305,7 +310,7 @@ Image MakeRadioButton(const Theme& t) {
     for (std::size_t i = 0; i < looks.size(); ++i) {
       Look look = looks[i];
       if (checked && i != 3) look.border = i == 2 ? t.accentDark : t.accent;
-      Image f(n, n);
+      Image f(n, n, kMagenta, scale);
       f.Paint(Ellipse(c, c, c, c), look.border, t.face);
       f.Paint(Ellipse(c, c, c - 1, c - 1), look.fillTop);
       if (checked) f.Paint(Ellipse(c, c, c - 3.6, c - 3.6), i == 3 ? t.boxDisabledLine : look.border);
@@ -319,7 +324,7 @@ Image MakeRadioButton(const Theme& t) {
 
 constexpr int kTabW = 40, kTabH = 24;
 
-Image MakeTabs(const Theme& t) {
+Image MakeTabs(const Theme& t, int scale) {
   std::vector<Image> frames;
   for (State s : {kNormal, kPressed, kDisabled, kHot, kFocused}) {
     // Frame 1 draws the other tabs, frame 2 the current tab; 3 to 5 are disabled, hot and focused.
@@ -329,7 +334,7 @@ Image MakeTabs(const Theme& t) {
     if (s == kDisabled) border = t.lineLight, top = bottom = t.disabledFill;
     if (s == kHot) border = t.lineHot, top = t.tabHotTop, bottom = t.hotFill;
     if (s == kFocused) border = t.accent;
-    Image f(kTabW, kTabH);
+    Image f(kTabW, kTabH, kMagenta, scale);
     f.Paint(TopRounded(0, 0, kTabW, kTabH, t.radius), border, t.face);
     f.PaintWith(TopRounded(1, 1, kTabW - 1, kTabH + 2, std::max(0.0, t.radius - 1)), VerticalRamp(top, bottom, kTabH),
                 nullptr, Box{0, 0, kTabW, kTabH});
@@ -343,24 +348,25 @@ Image MakeTabs(const Theme& t) {
 }
 
 // The pane under the tabs (and the group box frame): a 1-pixel border around the face.
-Image MakePane(const Theme& t) {
-  Image f(16, 16, t.face);
+Image MakePane(const Theme& t, int scale) {
+  Image f(16, 16, t.face, scale);
   f.FrameRect(0, 0, 16, 16, t.paneLine);
   return f;
 }
 
 // ---------------------------------------------------------------- progress bar
 
-Image MakeProgress(const Theme& t) {
+Image MakeProgress(const Theme& t, int scale) {
   const int w = 16, h = 16;
-  Image empty = RoundedFace(w, h, t.radius, Look{t.progressLine, t.track, Lighter(t.track, 0.4), t.text}, t.face);
-  Image bar = RoundedFace(w, h, t.radius, Look{t.accentDark, Lighter(t.accent, 0.3), t.accent, kWhite}, t.face);
+  Image empty =
+      RoundedFace(scale, w, h, t.radius, Look{t.progressLine, t.track, Lighter(t.track, 0.4), t.text}, t.face);
+  Image bar = RoundedFace(scale, w, h, t.radius, Look{t.accentDark, Lighter(t.accent, 0.3), t.accent, kWhite}, t.face);
   bar.Paint(Rect(3, 2, w - 3, 3), Lighter(t.accent, 0.5));  // a soft highlight along the top
   return Strip({empty, bar});
 }
 
-Image MakeProgressChunk(const Theme& t) {
-  Image f(10, 12);
+Image MakeProgressChunk(const Theme& t, int scale) {
+  Image f(10, 12, kMagenta, scale);
   f.VerticalGradient(0, 0, 8, 12, Lighter(t.accent, 0.3), t.accent);
   return f;
 }
@@ -368,7 +374,7 @@ Image MakeProgressChunk(const Theme& t) {
 // ---------------------------------------------------------------- combo box and status bar
 
 // Combo border and button in one: 1 normal, 2 pressed, 3 disabled, 4 hot or focused.
-Image MakeComboButton(const Theme& t) {
+Image MakeComboButton(const Theme& t, int scale) {
   const int w = 20, h = t.comboHeight;
   std::vector<Image> frames;
   const Look looks[] = {{t.line, t.window, t.window, t.glyph},
@@ -376,7 +382,7 @@ Image MakeComboButton(const Theme& t) {
                         {t.lineLight, t.emptyDisabledFill, t.emptyDisabledFill, t.lineLight},
                         {t.accent, t.hotFill, t.hotFill, t.accent}};
   for (const Look& look : looks) {
-    Image f(w, h, look.fillTop);
+    Image f(w, h, look.fillTop, scale);
     f.FrameRect(0, 0, w, h, look.border);
     frames.push_back(f);
   }
@@ -384,17 +390,17 @@ Image MakeComboButton(const Theme& t) {
 }
 
 // Frames 1 to 4: the drop-down chevron per combo state; frame 5: the status bar size grip.
-Image MakeExtraImages(const Theme& t) {
+Image MakeExtraImages(const Theme& t, int scale) {
   const int n = 12;
   std::vector<Image> frames;
   const Rgb fills[] = {t.window, t.pressedFill, t.emptyDisabledFill, t.hotFill};
   const Rgb inks[] = {t.glyph, t.accentDark, t.disabledGlyph, t.accent};
   for (int i = 0; i < 4; ++i) {
-    Image f(n, n);
+    Image f(n, n, kMagenta, scale);
     f.Paint(Union(Segment(2.5, 4.5, 6, 8, 0.75), Segment(6, 8, 9.5, 4.5, 0.75)), inks[i], fills[i]);
     frames.push_back(f);
   }
-  Image grip(n, n);
+  Image grip(n, n, kMagenta, scale);
   for (int row = 0; row < 3; ++row)
     for (int col = 0; col <= row; ++col) {
       const int x = n - 3 - 3 * (row - col), y = n - 3 - 3 * (2 - row);
@@ -405,11 +411,11 @@ Image MakeExtraImages(const Theme& t) {
 }
 
 // 1 lowered, 2 raised, 3 flat panel: a hairline on top, separators at the right.
-Image MakeStatusBar(const Theme& t) {
+Image MakeStatusBar(const Theme& t, int scale) {
   const int w = 16, h = 22;
   std::vector<Image> frames;
   for (int kind = 0; kind < 3; ++kind) {
-    Image f(w, h, kind == 1 ? t.raisedFace : t.face);
+    Image f(w, h, kind == 1 ? t.raisedFace : t.face, scale);
     f.HorizontalLine(0, w, 0, t.lineLight);
     if (kind < 2) f.VerticalLine(w - 1, 4, h - 4, kind == 0 ? t.lineLight : t.line);
     frames.push_back(f);
@@ -419,7 +425,7 @@ Image MakeStatusBar(const Theme& t) {
 
 // ---------------------------------------------------------------- header and menus
 
-Image MakeHeader(const Theme& t) {
+Image MakeHeader(const Theme& t, int scale) {
   const int w = 24, h = 22;
   std::vector<Image> frames;
   for (State s : {kNormal, kHot, kPressed, kDisabled, kFocused}) {
@@ -428,7 +434,7 @@ Image MakeHeader(const Theme& t) {
     if (s == kHot) top = t.tabHotTop, bottom = t.hotFill;
     if (s == kPressed) top = bottom = t.pressedFill;
     if (s == kDisabled) top = bottom = t.disabledFill;
-    Image f(w, h);
+    Image f(w, h, kMagenta, scale);
     f.VerticalGradient(0, 0, w, h, top, bottom);
     f.VerticalLine(w - 1, 4, h - 4, t.lineLight);
     f.HorizontalLine(0, w, h - 1, s == kFocused ? t.accent : t.lineLight);
@@ -441,22 +447,22 @@ Image MakeHeader(const Theme& t) {
 constexpr int kMenuItemW = 24, kMenuItemH = 22, kMenuItemMargin = 4;
 
 // 1 normal (transparent), 2 separator, 3 disabled selection, 4 selected, 5 focused selection.
-Image MakeMenuItem(const Theme& t) {
+Image MakeMenuItem(const Theme& t, int scale) {
   const int w = kMenuItemW, h = kMenuItemH;
   std::vector<Image> frames;
-  frames.emplace_back(w, h);
-  Image separator(w, h);
+  frames.emplace_back(w, h, kMagenta, scale);
+  Image separator(w, h, kMagenta, scale);
   separator.HorizontalLine(kMenuItemMargin, w - kMenuItemMargin, h - 5, t.menuSeparator);
   frames.push_back(separator);
-  frames.push_back(
-      RoundedFace(w, h, t.radius, Look{t.menuDisabledLine, t.menuDisabledFill, t.menuDisabledFill, t.text}, t.menu));
-  frames.push_back(RoundedFace(w, h, t.radius, Look{t.menuSelectedLine, t.hilight, t.hilight, t.text}, t.menu));
-  frames.push_back(RoundedFace(w, h, t.radius, Look{t.accent, t.hilight, t.hilight, t.text}, t.menu));
+  frames.push_back(RoundedFace(scale, w, h, t.radius,
+                               Look{t.menuDisabledLine, t.menuDisabledFill, t.menuDisabledFill, t.text}, t.menu));
+  frames.push_back(RoundedFace(scale, w, h, t.radius, Look{t.menuSelectedLine, t.hilight, t.hilight, t.text}, t.menu));
+  frames.push_back(RoundedFace(scale, w, h, t.radius, Look{t.accent, t.hilight, t.hilight, t.text}, t.menu));
   return Strip(frames);
 }
 
-Image MakeMenuBackground(const Theme& t) {
-  Image f(16, 16, t.menu);
+Image MakeMenuBackground(const Theme& t, int scale) {
+  Image f(16, 16, t.menu, scale);
   f.FrameRect(0, 0, 16, 16, t.menuLine);
   return f;
 }
@@ -491,7 +497,7 @@ Rgb ThumbColour(const Theme& t, int state) {
 
 // 23 frames: left, right, up, down arrows (normal, pressed, disabled, hot each), horizontal
 // grip (normal, pressed, hot), vertical grip (the same), and the corner between two bars.
-Image MakeScrollArrows(const Theme& t) {
+Image MakeScrollArrows(const Theme& t, int scale) {
   const int n = t.scrollSize;
   std::vector<Image> frames;
   for (Arrow a : {Arrow::kLeft, Arrow::kRight, Arrow::kUp, Arrow::kDown}) {
@@ -500,14 +506,14 @@ Image MakeScrollArrows(const Theme& t) {
       if (s == kPressed) fill = t.arrowPressed, ink = t.accentDark;
       if (s == kDisabled) ink = t.arrowDisabledInk;
       if (s == kHot) fill = t.arrowHot, ink = Darker(t.glyph, 0.3);
-      Image f(n, n, fill);
+      Image f(n, n, fill, scale);
       f.Paint(ArrowShape(a, n / 2.0, n / 2.0, n * 0.47), ink);
       frames.push_back(f);
     }
   }
   for (bool vertical : {false, true}) {
     for (int state : {0, 1, 2}) {  // normal, pressed, hot: three short lines across the pill
-      Image f(n, n);
+      Image f(n, n, kMagenta, scale);
       const Rgb ink = Lighter(ThumbColour(t, state), 0.45);
       const int c = n / 2, inset = static_cast<int>(std::ceil(ThumbInset(t, state))) + 1;
       for (int k = -1; k <= 1; ++k) {
@@ -519,28 +525,28 @@ Image MakeScrollArrows(const Theme& t) {
       frames.push_back(f);
     }
   }
-  frames.emplace_back(n, n, t.track);
+  frames.emplace_back(n, n, t.track, scale);
   return Strip(frames);
 }
 
 // Tracks: 1 enabled, 2 pressed, 3 disabled, 4 hot.
-Image MakeScrollTrack(const Theme& t, bool vertical) {
+Image MakeScrollTrack(const Theme& t, int scale, bool vertical) {
   std::vector<Image> frames;
   for (Rgb fill : {t.track, Darker(t.track, 0.06), t.disabledTrack, Darker(t.track, 0.03)})
-    frames.emplace_back(vertical ? t.scrollSize : 8, vertical ? 8 : t.scrollSize, fill);
+    frames.emplace_back(vertical ? t.scrollSize : 8, vertical ? 8 : t.scrollSize, fill, scale);
   return Strip(frames);
 }
 
 constexpr int kThumbLength = 24, kThumbCap = 6;
 
 // Thumbs: 1 normal, 2 pressed, 3 hot; drawn over the enabled track.
-Image MakeScrollThumb(const Theme& t, bool vertical) {
+Image MakeScrollThumb(const Theme& t, int scale, bool vertical) {
   const int n = t.scrollSize;
   std::vector<Image> frames;
   for (int state : {0, 1, 2}) {
     const double inset = ThumbInset(t, state);
     const double r = t.pillThumb ? (n - 2 * inset) / 2 : 0;
-    Image f(n, kThumbLength);
+    Image f(n, kThumbLength, kMagenta, scale);
     f.Paint(RoundRect(inset, 1, n - inset, kThumbLength - 1, r), ThumbColour(t, state), t.track);
     frames.push_back(vertical ? f : f.Transposed());
   }
@@ -551,7 +557,7 @@ Image MakeScrollThumb(const Theme& t, bool vertical) {
 
 // Five frames; the track bar draws frame 2, so it is the resting look: 1 pressed, 2 normal,
 // 3 disabled, 4 hot, 5 focused.
-Image MakeTrackThumb(const Theme& t, bool lying) {
+Image MakeTrackThumb(const Theme& t, int scale, bool lying) {
   const int w = 11, h = 20;
   std::vector<Image> frames;
   const Look looks[] = {{t.accentDark, t.accentDark, t.accentDark, kWhite},
@@ -560,7 +566,7 @@ Image MakeTrackThumb(const Theme& t, bool lying) {
                         {t.accent, Lighter(t.accent, 0.4), Lighter(t.accent, 0.2), kWhite},
                         {Darker(t.accentDark, 0.3), Lighter(t.accent, 0.15), t.accent, kWhite}};
   for (const Look& look : looks) {
-    Image f(w, h, look.border);
+    Image f(w, h, look.border, scale);
     f.VerticalGradient(1, 1, w - 1, h - 1, look.fillTop, look.fillBottom);
     // Corner pixels are keyed out so the thumb reads as rounded even when stretched.
     for (int x : {0, w - 1})
@@ -571,7 +577,7 @@ Image MakeTrackThumb(const Theme& t, bool lying) {
 }
 
 // Spin buttons: 1 to 4 the first arrow (normal, pressed, disabled, hot), 5 to 8 the second.
-Image MakeSpin(const Theme& t, bool horizontal) {
+Image MakeSpin(const Theme& t, int scale, bool horizontal) {
   const int w = horizontal ? 10 : 16, h = horizontal ? 16 : 10;
   std::vector<Image> frames;
   for (bool second : {false, true}) {
@@ -580,7 +586,7 @@ Image MakeSpin(const Theme& t, bool horizontal) {
       if (s == kPressed) fill = t.pressedFill, border = t.accentDark;
       if (s == kDisabled) fill = t.spinDisabledFill, border = t.lineLight;
       if (s == kHot) fill = t.hotFill, border = t.lineHot;
-      Image f(w, h, fill);
+      Image f(w, h, fill, scale);
       f.FrameRect(0, 0, w, h, border);
       // The second arrow shares the line between the two.
       if (second && horizontal) f.VerticalLine(0, 1, h - 1, fill);
@@ -591,7 +597,7 @@ Image MakeSpin(const Theme& t, bool horizontal) {
   return Strip(frames);
 }
 
-Image MakeSpinGlyphs(const Theme& t, bool horizontal) {
+Image MakeSpinGlyphs(const Theme& t, int scale, bool horizontal) {
   const int w = horizontal ? 6 : 9, h = horizontal ? 9 : 6;
   std::vector<Image> frames;
   const Arrow arrows[2] = {horizontal ? Arrow::kLeft : Arrow::kUp, horizontal ? Arrow::kRight : Arrow::kDown};
@@ -601,7 +607,7 @@ Image MakeSpinGlyphs(const Theme& t, bool horizontal) {
       if (s == kPressed) fill = t.pressedFill, ink = t.accentDark;
       if (s == kDisabled) fill = t.spinDisabledFill, ink = t.spinDisabledInk;
       if (s == kHot) fill = t.hotFill, ink = t.accent;
-      Image f(w, h);
+      Image f(w, h, kMagenta, scale);
       f.Paint(ArrowShape(a, w / 2.0, h / 2.0, 7), ink, fill);
       frames.push_back(f);
     }
@@ -627,44 +633,44 @@ int ButtonX(const Theme& t, int index) {  // index 0 = close, 1 = maximize/resto
 
 }  // namespace
 
-std::vector<Picture> MakeSkinPictures(const Theme& t) {
-  const Borders borders = MakeBorders(t);
-  const Image pane = MakePane(t);
+std::vector<Picture> MakeSkinPictures(const Theme& t, int scale) {
+  const Borders borders = MakeBorders(t, scale);
+  const Image pane = MakePane(t, scale);
   std::vector<Picture> pictures = {
-      {"buttons.bmp", MakeButtons(t)},
-      {"checkbox.bmp", MakeCheckBox(t)},
-      {"radiobutton.bmp", MakeRadioButton(t)},
-      {"progress.bmp", MakeProgress(t)},
-      {"progresschunk.bmp", MakeProgressChunk(t)},
-      {"tab.bmp", MakeTabs(t)},
+      {"buttons.bmp", MakeButtons(t, scale)},
+      {"checkbox.bmp", MakeCheckBox(t, scale)},
+      {"radiobutton.bmp", MakeRadioButton(t, scale)},
+      {"progress.bmp", MakeProgress(t, scale)},
+      {"progresschunk.bmp", MakeProgressChunk(t, scale)},
+      {"tab.bmp", MakeTabs(t, scale)},
       {"tabsheet.bmp", pane},
-      {"comboboxbtn.bmp", MakeComboButton(t)},
-      {"statusbar.bmp", MakeStatusBar(t)},
-      {"header.bmp", MakeHeader(t)},
-      {"scrollbararrow.bmp", MakeScrollArrows(t)},
-      {"scrollbarhthumb.bmp", MakeScrollThumb(t, false)},
-      {"scrollbarvthumb.bmp", MakeScrollThumb(t, true)},
-      {"scrollbarhbar.bmp", MakeScrollTrack(t, false)},
-      {"scrollbarvbar.bmp", MakeScrollTrack(t, true)},
-      {"menubackground.bmp", MakeMenuBackground(t)},
-      {"menuitem.bmp", MakeMenuItem(t)},
-      {"extraimages.bmp", MakeExtraImages(t)},
-      {"trackthumbh.bmp", MakeTrackThumb(t, false)},
-      {"trackbot.bmp", MakeTrackThumb(t, true)},
-      {"mdibutton.bmp", MakeMdiButtons(t)},
-      {"spin.bmp", MakeSpin(t, false)},
-      {"spinarrow.bmp", MakeSpinGlyphs(t, false)},
-      {"spinh.bmp", MakeSpin(t, true)},
-      {"spinharrow.bmp", MakeSpinGlyphs(t, true)},
-      {"closebutton.bmp", CaptionButton(t, CaptionGlyph::kClose)},
-      {"maxbutton.bmp", CaptionButton(t, CaptionGlyph::kMaximize)},
-      {"minbutton.bmp", CaptionButton(t, CaptionGlyph::kMinimize)},
-      {"restrorebutton.bmp", CaptionButton(t, CaptionGlyph::kRestore)},
+      {"comboboxbtn.bmp", MakeComboButton(t, scale)},
+      {"statusbar.bmp", MakeStatusBar(t, scale)},
+      {"header.bmp", MakeHeader(t, scale)},
+      {"scrollbararrow.bmp", MakeScrollArrows(t, scale)},
+      {"scrollbarhthumb.bmp", MakeScrollThumb(t, scale, false)},
+      {"scrollbarvthumb.bmp", MakeScrollThumb(t, scale, true)},
+      {"scrollbarhbar.bmp", MakeScrollTrack(t, scale, false)},
+      {"scrollbarvbar.bmp", MakeScrollTrack(t, scale, true)},
+      {"menubackground.bmp", MakeMenuBackground(t, scale)},
+      {"menuitem.bmp", MakeMenuItem(t, scale)},
+      {"extraimages.bmp", MakeExtraImages(t, scale)},
+      {"trackthumbh.bmp", MakeTrackThumb(t, scale, false)},
+      {"trackbot.bmp", MakeTrackThumb(t, scale, true)},
+      {"mdibutton.bmp", MakeMdiButtons(t, scale)},
+      {"spin.bmp", MakeSpin(t, scale, false)},
+      {"spinarrow.bmp", MakeSpinGlyphs(t, scale, false)},
+      {"spinh.bmp", MakeSpin(t, scale, true)},
+      {"spinharrow.bmp", MakeSpinGlyphs(t, scale, true)},
+      {"closebutton.bmp", CaptionButton(t, scale, CaptionGlyph::kClose)},
+      {"maxbutton.bmp", CaptionButton(t, scale, CaptionGlyph::kMaximize)},
+      {"minbutton.bmp", CaptionButton(t, scale, CaptionGlyph::kMinimize)},
+      {"restrorebutton.bmp", CaptionButton(t, scale, CaptionGlyph::kRestore)},
       {"frameleft.bmp", borders.left},
       {"frameright.bmp", borders.right},
       {"frametop.bmp", borders.top},
       {"framebottom.bmp", borders.bottom},
-      {"mincaption.bmp", MakeMenuBar(t)},
+      {"mincaption.bmp", MakeMenuBar(t, scale)},
   };
   return pictures;
 }

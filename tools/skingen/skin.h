@@ -100,8 +100,10 @@ struct Picture {
   Image image;
 };
 
-// The 34 pictures of the skin, in the order of the archive.
-std::vector<Picture> MakeSkinPictures(const Theme& theme);
+// The 34 pictures of the skin, in the order of the archive. Sizes in the theme and the
+// description are 96-DPI pixels; scale 2 draws the same pictures twice the size (for display
+// scales of 175 % and more), sharp, with the 1x pictures' transparent areas doubled.
+std::vector<Picture> MakeSkinPictures(const Theme& theme, int scale = 1);
 
 // The description text (ASCII, CR LF lines).
 std::string MakeDescription(const Theme& theme);

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "base/error.h"
+#include "base/twice_size_name.h"
 #include "bitmap_file.h"
 #include "skin/file/quick_ini.h"
 
@@ -40,6 +41,7 @@ private:
   void Image(const std::string& section, const std::string& key, const TFrameRule& frames, bool stacked = false);
   void ObjectSections();
   void TitleButtons();
+  void TwiceSizePictures();
   void Add(const std::string& where, const std::string& image, TCheckStatus status, std::string text);
 
   const TSkinReader& FReader;
@@ -169,6 +171,50 @@ void TChecker::ObjectSections() {
   }
 }
 
+// Every "X@2x.bmp" of the archive: its "X.bmp" is there and it is exactly twice that size, so
+// it has the same frames. The description never names these; the engine looks them up by name.
+void TChecker::TwiceSizePictures() {
+  const std::string where = "twice size (@2x)";
+  for (int i = 0; i < FReader.Count(); ++i) {
+    const std::string& name = FReader.Names()[i];
+    const std::string oneName = OneTimesName(name);
+    if (oneName.empty() || name.size() < 4 || name.compare(name.size() - 4, 4, ".bmp") != 0) continue;
+    TMemoryStream twice, once;
+    FReader.GetEntryAt(i, twice);
+    std::string problem;
+    const auto big = ReadBitmapFacts(twice.Bytes(), problem);
+    if (!big) {
+      Add(where, name, TCheckStatus::Problem, "not a readable bitmap: " + problem);
+      continue;
+    }
+    const std::string bigSize = FormatText("%dx%d", big->Width, big->Height);
+    FReader.GetEntry(oneName, once);
+    if (once.Size() == 0) {
+      Add(where, name, TCheckStatus::Problem,
+          name + " (" + bigSize + ") has no 1x picture \"" + oneName + "\" beside it (or it is empty)");
+      continue;
+    }
+    const auto small = ReadBitmapFacts(once.Bytes(), problem);
+    if (!small) {
+      Add(where, name, TCheckStatus::Problem,
+          name + " (" + bigSize + ") cannot be compared: its 1x picture " + oneName +
+              " is not a readable bitmap: " + problem);
+      continue;
+    }
+    const std::string smallSize = FormatText("%dx%d", small->Width, small->Height);
+    // 64-bit: twice a hostile 32-bit width must not wrap around to a match.
+    const std::int64_t wantWidth = 2 * static_cast<std::int64_t>(small->Width);
+    const std::int64_t wantHeight = 2 * static_cast<std::int64_t>(small->Height);
+    if (big->Width != wantWidth || big->Height != wantHeight) {
+      Add(where, name, TCheckStatus::Problem,
+          FormatText("%s is %s, but twice %s (%s) is %lldx%lld", name.c_str(), bigSize.c_str(), oneName.c_str(),
+                     smallSize.c_str(), static_cast<long long>(wantWidth), static_cast<long long>(wantHeight)));
+    } else {
+      Add(where, name, TCheckStatus::Ok, bigSize + ", twice " + oneName + " (" + smallSize + ")");
+    }
+  }
+}
+
 TSkinCheckReport TChecker::Run() {
   TMemoryStream text;
   std::string iniName;
@@ -198,6 +244,7 @@ TSkinCheckReport TChecker::Run() {
   Image("MDICONTROLS", "Image", Fixed(12));
   Image("Progress", "Bitmap", Fixed(FIni.ReadInteger("Progress", "Style", 0) != 0 ? 1 : 2));
   ObjectSections();
+  TwiceSizePictures();
   return std::move(FReport);
 }
 

@@ -1,5 +1,6 @@
 // The skin lint: for every image the skin loader reads, whether the archive holds it as a
-// readable bitmap that divides into the loader's frame count.
+// readable bitmap that divides into the loader's frame count; and for every twice-size picture
+// (NAME@2x.bmp), whether its NAME.bmp is there and it is exactly twice that size.
 #pragma once
 
 #include <string>

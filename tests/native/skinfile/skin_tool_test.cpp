@@ -205,6 +205,87 @@ TEST_F(SkinToolTest, CheckPassesASoundSkinAndFailsOneWithoutDescription) {
   EXPECT_NE(r.out.find("no description"), std::string::npos);
 }
 
+// An 8-bit run-length coded bitmap: its header may announce any width without the pixels
+// to fill it, as a hostile archive can.
+std::vector<std::uint8_t> RunLengthBitmap(std::uint32_t width, std::uint32_t height) {
+  std::vector<std::uint8_t> b = Bitmap(1, 1);
+  b.resize(54 + 2);
+  auto put32 = [&](size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  put32(2, static_cast<std::uint32_t>(b.size()));
+  put32(18, width);
+  put32(22, height);
+  b[28] = 8;             // bits per pixel
+  put32(30, 1);          // BI_RLE8
+  b[54] = 0, b[55] = 1;  // end of the bitmap
+  return b;
+}
+
+TEST_F(SkinToolTest, CheckHoldsEveryTwiceSizePictureToExactlyTwiceItsPicture) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::vector<std::uint8_t>>> extra;  // besides buttons.bmp (100x20)
+    int status;
+    std::string lineStart, text;  // the @2x line of the report; empty: no such line
+  };
+  const Case cases[] = {
+      {"no twice-size picture", {}, 0, "", ""},
+      {"exactly twice", {{"buttons@2x.bmp", Bitmap(200, 40)}}, 0, "ok", "200x40, twice buttons.bmp (100x20)"},
+      {"marker and extension in capitals", {{"Buttons@2X.BMP", Bitmap(200, 40)}}, 0, "ok", "twice buttons.bmp"},
+      {"one column too wide",
+       {{"buttons@2x.bmp", Bitmap(201, 40)}},
+       1,
+       "PROBLEM",
+       "buttons@2x.bmp is 201x40, but twice buttons.bmp (100x20) is 200x40"},
+      {"one row short",
+       {{"buttons@2x.bmp", Bitmap(200, 39)}},
+       1,
+       "PROBLEM",
+       "buttons@2x.bmp is 200x39, but twice buttons.bmp (100x20) is 200x40"},
+      {"a copy of the 1x size",
+       {{"buttons@2x.bmp", Bitmap(100, 20)}},
+       1,
+       "PROBLEM",
+       "buttons@2x.bmp is 100x20, but twice buttons.bmp (100x20) is 200x40"},
+      {"without its 1x picture",
+       {{"extra@2x.bmp", Bitmap(24, 12)}},
+       1,
+       "PROBLEM",
+       "extra@2x.bmp (24x12) has no 1x picture \"extra.bmp\" beside it"},
+      {"not a bitmap", {{"buttons@2x.bmp", Bytes("BM and no more")}}, 1, "PROBLEM", "not a readable bitmap"},
+      {"its 1x picture not a bitmap",
+       {{"grip.bmp", Bytes("BM?")}, {"grip@2x.bmp", Bitmap(8, 8)}},
+       1,
+       "PROBLEM",
+       "grip@2x.bmp (8x8) cannot be compared: its 1x picture grip.bmp is not a readable bitmap"},
+      // Twice the largest width does not fit 32 bits; it must not wrap around to a match.
+      {"a hostile 1x width",
+       {{"huge.bmp", RunLengthBitmap(0x7FFFFFFF, 1)}, {"huge@2x.bmp", RunLengthBitmap(0x7FFFFFFE, 2)}},
+       1,
+       "PROBLEM",
+       "huge@2x.bmp is 2147483646x2, but twice huge.bmp (2147483647x1) is 4294967294x2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove_all(skin);
+    fs::create_directories(skin);
+    Put("skin.ini", Bytes("[Buttons]\nBitmap=buttons.bmp\n[Progress]\nBitmap=buttons.bmp\nStyle=1\n"));
+    Put("buttons.bmp", Bitmap(100, 20));
+    for (const auto& [name, bytes] : c.extra) Put(name, bytes);
+    Pack();
+    const ToolRun r = Tool({"check", archive});
+    EXPECT_EQ(r.status, c.status) << r.out;
+    const std::string line = CheckLine(r.out, "twice size (@2x)");
+    if (c.lineStart.empty()) {
+      EXPECT_EQ(line.rfind("(no line", 0), 0u) << r.out;
+    } else {
+      EXPECT_EQ(line.rfind(c.lineStart, 0), 0u) << line;
+      EXPECT_NE(line.find(c.text), std::string::npos) << line;
+    }
+  }
+}
+
 TEST_F(SkinToolTest, CompressAndDecompressTheRawStream) {
   const std::vector<std::uint8_t> data = RandomBytes(10000, 4);
   const std::string in = dir.Write("data.bin", data);

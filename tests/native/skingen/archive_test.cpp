@@ -1,5 +1,6 @@
 // The built skins, read back as the program reads them: the container, every picture the
-// description names, the caption buttons a normal window gets, and readable text in every state.
+// description names and its twice-size companion, the caption buttons a normal window gets,
+// readable text in every state, and the skin tool's check.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,9 +12,11 @@
 #include <sstream>
 
 #include "base/stream.h"
+#include "base/twice_size_name.h"
 #include "bmp_bytes.h"
 #include "skin/file/quick_ini.h"
 #include "skin/file/skin_reader.h"
+#include "skin_check.h"
 
 namespace {
 
@@ -99,13 +102,16 @@ INSTANTIATE_TEST_SUITE_P(Skins, DefaultSkin, ::testing::ValuesIn(kSkins), [](con
   return name.substr(0, name.find('.'));
 });
 
-TEST_P(DefaultSkin, IsAVersion70000ContainerOfTheThirtyFourPicturesAndOneDescription) {
+TEST_P(DefaultSkin, IsAVersion70000ContainerOfTheThirtyFourPicturesTheirDoublesAndOneDescription) {
   ASSERT_TRUE(FLoaded) << FReader->LastError();
   EXPECT_EQ(FReader->Version(), 70000);
-  ASSERT_EQ(FReader->Count(), 35);
+  ASSERT_EQ(FReader->Count(), 2 * 34 + 1);
   const std::vector<std::string> lines = FReader->Names().Lines();
   const std::set<std::string> names(lines.begin(), lines.end());
-  for (const std::string& name : kPictureNames) EXPECT_EQ(names.count(name), 1u) << name;
+  for (const std::string& name : kPictureNames) {
+    EXPECT_EQ(names.count(name), 1u) << name;
+    EXPECT_EQ(names.count(TwiceSizeName(name)), 1u) << name;
+  }
   EXPECT_EQ(FIniName, "corvana.ini");
   TMemoryStream text;
   FReader->GetEntry(FIniName, text);
@@ -376,7 +382,9 @@ TEST_P(DefaultSkin, OnlyRoundedTopCornersOfTheWindowAreKeyedOut) {
 TEST_P(DefaultSkin, NoPixelSitsNextToTheKeyColour) {
   // Drawing keys out exact magenta, the window region also its neighbours; a colour in
   // between would be transparent in one place and visible in the other.
-  for (const std::string& name : kPictureNames) {
+  std::vector<std::string> all = kPictureNames;
+  for (const std::string& name : kPictureNames) all.push_back(TwiceSizeName(name));
+  for (const std::string& name : all) {
     const Entry e = Picture(name);
     ASSERT_TRUE(e.facts.valid) << name;
     for (int y = 0; y < e.facts.height; ++y)
@@ -388,6 +396,43 @@ TEST_P(DefaultSkin, NoPixelSitsNextToTheKeyColour) {
         }
       }
   }
+}
+
+TEST_P(DefaultSkin, EveryTwiceSizePictureIsTheOneTimesPictureDoubledWithItsKeyedAreasDoubled) {
+  const Pixel magenta{255, 0, 255};
+  for (const std::string& name : kPictureNames) {
+    SCOPED_TRACE(name);
+    const Entry once = Picture(name), twice = Picture(TwiceSizeName(name));
+    ASSERT_TRUE(once.facts.valid && twice.facts.valid);
+    EXPECT_EQ(twice.facts.bits, 24u);
+    ASSERT_EQ(twice.facts.width, 2 * once.facts.width);
+    ASSERT_EQ(twice.facts.height, 2 * once.facts.height);
+    // The engine keys out the same areas at both sizes: a pixel at twice the size is
+    // transparent exactly where the 1x pixel under it is.
+    int keyed = 0;
+    for (int y = 0; y < twice.facts.height; ++y)
+      for (int x = 0; x < twice.facts.width; ++x) {
+        const bool big = PixelAt(twice.bytes, twice.facts, x, y) == magenta;
+        const bool small = PixelAt(once.bytes, once.facts, x / 2, y / 2) == magenta;
+        keyed += big;
+        ASSERT_EQ(big, small) << "at " << x << "," << y;
+      }
+    if (name == "menuitem.bmp") {
+      EXPECT_GT(keyed, 0) << "frame 1 of the menu item is transparent";
+    }
+  }
+}
+
+TEST_P(DefaultSkin, TheSkinToolChecksItCleanTwiceSizePicturesIncluded) {
+  const TSkinCheckReport report = CheckSkin(*FReader);
+  int twice = 0;
+  for (const TCheckLine& line : report.Lines) {
+    EXPECT_NE(line.Status, TCheckStatus::Problem) << line.Where << " " << line.Image << ": " << line.Text;
+    EXPECT_NE(line.Status, TCheckStatus::Warning) << line.Where << " " << line.Image << ": " << line.Text;
+    if (line.Image.find("@2x") != std::string::npos && line.Status == TCheckStatus::Ok) ++twice;
+  }
+  EXPECT_EQ(report.Problems, 0);
+  EXPECT_EQ(twice, 34);
 }
 
 }  // namespace

@@ -59,20 +59,22 @@ TEST(DefaultSkinWin32, EveryPictureOfTheArchiveMakesADeviceIndependentBitmap) {
     DeleteObject(bitmap);
   }
   ReleaseDC(nullptr, screen);
-  EXPECT_EQ(pictures, 34);
+  EXPECT_EQ(pictures, 2 * 34);  // each picture and its twice-size companion
 }
 
 TEST(DefaultSkinWin32, TrackBitmapsAreSixteenColourImagesOfTheirSizes) {
-  const Dib track = LoadDib(Resource("track.bmp"));
-  ASSERT_TRUE(track.loaded);
-  EXPECT_EQ(track.width, 16);
-  EXPECT_EQ(track.height, 4);
-  EXPECT_EQ(track.bits, 4);
-  const Dib vert = LoadDib(Resource("trackvert.bmp"));
-  ASSERT_TRUE(vert.loaded);
-  EXPECT_EQ(vert.width, 4);
-  EXPECT_EQ(vert.height, 16);
-  EXPECT_EQ(vert.bits, 4);
+  struct Case {
+    const char* file;
+    int width, height;
+  };
+  for (const Case& c : {Case{"track.bmp", 16, 4}, Case{"trackvert.bmp", 4, 16}, Case{"track@2x.bmp", 32, 8},
+                        Case{"trackvert@2x.bmp", 8, 32}}) {
+    const Dib dib = LoadDib(Resource(c.file));
+    ASSERT_TRUE(dib.loaded) << c.file;
+    EXPECT_EQ(dib.width, c.width) << c.file;
+    EXPECT_EQ(dib.height, c.height) << c.file;
+    EXPECT_EQ(dib.bits, 4) << c.file;
+  }
 }
 
 TEST(DefaultSkinWin32, MenuGlyphsMakeAnImageListOfFourWithWhiteAsMask) {
@@ -91,10 +93,16 @@ TEST(DefaultSkinWin32, MenuGlyphsMakeAnImageListOfFourWithWhiteAsMask) {
   ASSERT_NE(list, nullptr);
   EXPECT_EQ(ImageList_GetImageCount(list), 4);
   ImageList_Destroy(list);
+  // Twice the size: four 32 x 32 glyphs.
+  list = ImageList_LoadImageW(nullptr, Resource("rededodeved@2x.bmp").c_str(), 32, 0, RGB(255, 255, 255), IMAGE_BITMAP,
+                              LR_LOADFROMFILE);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(ImageList_GetImageCount(list), 4);
+  ImageList_Destroy(list);
 }
 
-TEST(DefaultSkinWin32, TheIconHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
-  for (int size : {16, 32, 48}) {
+TEST(DefaultSkinWin32, TheIconHoldsTheSmallAndLargeSizesAndTheirDoubles) {
+  for (int size : {16, 20, 24, 32, 40, 48, 64}) {
     HICON icon = static_cast<HICON>(
         LoadImageW(nullptr, Resource("corvana.ico").c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
     ASSERT_NE(icon, nullptr) << size;
