@@ -2,14 +2,17 @@
 // names, and saves pictures of both tabs and of a long batch running and stopped by Esc, and of
 // the window after a query in each skin of the skins folder but the default one.
 //   corvana-driver screenshot OUTDIR
+// With query-shot it saves only the window after the query (taken at each display scale):
+//   corvana-driver query-shot FILE
 #include <cstdio>
 #include <string>
 
 #include "driver.h"
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3 || std::wstring(argv[1]) != L"screenshot") {
-    std::fprintf(stderr, "usage: corvana-driver screenshot OUTDIR\n");
+  const std::wstring mode = argc == 3 ? argv[1] : L"";
+  if (mode != L"screenshot" && mode != L"query-shot") {
+    std::fprintf(stderr, "usage: corvana-driver screenshot OUTDIR | query-shot FILE\n");
     return 2;
   }
   const std::wstring out = argv[2];
@@ -25,6 +28,7 @@ int wmain(int argc, wchar_t** argv) {
   TAppDriver::Click(app.Button(L"查询"));
   TAppDriver::WaitUntil([&] { return TAppDriver::Lines(app.ResultMemo()).size() >= 7; }, 15000);
   Sleep(500);
+  if (mode == L"query-shot") return TAppDriver::SaveScreenshot(app.MainWindow(), out) ? 0 : 1;
   bool ok = TAppDriver::SaveScreenshot(app.MainWindow(), out + L"\\tab1.bmp");
   std::wstring many;
   for (unsigned i = 0; i < 20000; ++i) {

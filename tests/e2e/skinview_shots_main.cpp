@@ -1,6 +1,8 @@
 // skinview-driver: starts corvana-skinview.exe from the current folder, shows each of its pages
 // in turn by a click on the page's tab, and saves a picture of the window for every page.
 //   skinview-driver OUTDIR
+// or only page N (1-based) saved as FILE:
+//   skinview-driver OUTDIR N FILE
 #include <cstdio>
 #include <string>
 
@@ -27,10 +29,11 @@ HWND PagesOf(HWND viewer) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: skinview-driver OUTDIR\n");
+  if (argc != 2 && argc != 4) {
+    std::fprintf(stderr, "usage: skinview-driver OUTDIR [PAGE FILE]\n");
     return 2;
   }
+  const int only = argc == 4 ? _wtoi(argv[2]) : 0;
   const std::wstring out = argv[1];
   wchar_t folder[MAX_PATH]{};
   GetCurrentDirectoryW(MAX_PATH, folder);
@@ -59,6 +62,7 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(500);
     const int count = static_cast<int>(SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
+      if (only > 0 && i != only - 1) continue;
       // The tab's rectangle lives in the viewer's memory.
       void* remote = VirtualAllocEx(process.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
       RECT r{};
@@ -72,7 +76,7 @@ int wmain(int argc, wchar_t** argv) {
       Sleep(600);
       wchar_t name[32];
       swprintf(name, 32, L"\\skinview-%02d.bmp", i + 1);
-      ok = TAppDriver::SaveScreenshot(viewer, out + name) && ok;
+      ok = TAppDriver::SaveScreenshot(viewer, only > 0 ? out + L"\\" + argv[3] : out + name) && ok;
     }
   }
   TerminateProcess(process.hProcess, 0);

@@ -2,6 +2,7 @@
 // counts, and the objects derived after reading (combo pictures, combo arrow, toolbar).
 #include <algorithm>
 
+#include "base/twice_size_name.h"
 #include "skin/file/imgutil.h"
 #include "skin/file/quick_ini.h"
 #include "skin/file/skin_reader.h"
@@ -144,7 +145,7 @@ void TSkinData::LoadImageEntry(TBitmap& bitmap, const std::string& fileName) {
   FTwice.erase(&bitmap);
   if (bitmap.Empty() || !UsesTwiceSizePictures()) return;
   // Name@2x.bmp beside Name.bmp; one that is not exactly twice the size is not taken.
-  const std::string twiceName = name.substr(0, name.size() - 4) + "@2x" + name.substr(name.size() - 4);
+  const std::string twiceName = TwiceSizeName(name);
   TMemoryStream twiceData;
   FReader->GetEntry(twiceName, twiceData);
   if (twiceData.Size() == 0) return;
@@ -397,6 +398,17 @@ void TSkinData::LoadBuiltInObject(TSkinSlot<TDataSkinObject>& slot, const std::s
   } catch (const Exception&) {
     // A program without the resource has no built-in track: painters draw their own.
     return;
+  }
+  if (UsesTwiceSizePictures()) {
+    // The program's own twice-size picture, NAME_2X, where it has one of exactly twice the size.
+    auto twice = std::make_unique<TBitmap>();
+    try {
+      twice->LoadFromResourceName(GetModuleHandleW(nullptr), (resource + L"_2X").c_str());
+      if (twice->Width() == 2 * object->Image.Width() && twice->Height() == 2 * object->Image.Height())
+        FTwice[&object->Image] = std::move(twice);
+    } catch (const Exception&) {
+      // Without it the 96-DPI picture is scaled.
+    }
   }
   object->LeftWidth = object->TopHeight = object->RightWidth = object->BottomHeight = 3;
   object->Tile = 0;
