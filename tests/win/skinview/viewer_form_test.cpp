@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "skin/form/form_skinner.h"
 #include "skin/model/skin_data.h"
 #include "skin/model/skin_manage.h"
 #include "skin/controls/skin_control.h"
 #include "skinview/viewer_form.h"
 #include "ui/buttons.h"
+#include "ui/dpi.h"
 #include "ui/skin_messages.h"
 #include "win/skinmodel/test_skin.h"
 #include "win/support/ui_test.h"
@@ -91,6 +93,33 @@ TEST_F(SkinViewTest, F2InTheWindowSwitchesSkinning) {
   EXPECT_TRUE(handled);
   PumpMessages(kSettle);
   EXPECT_FALSE(Skinned());
+}
+
+TEST_F(SkinViewTest, F3StepsThePreviewScaleAndTheFrameFollowsWithoutTheDisplayChanging) {
+  Start();
+  ASSERT_TRUE(Skinned());
+  // The caption band the skin's top border gives (the menu band under it follows the font).
+  const auto topBorder = [&] {
+    auto* skinner = dynamic_cast<TWinSkinForm*>(SkinManager()->FormSkinnerOf(form->Handle()));
+    return skinner ? skinner->FrameTop : -1;
+  };
+  const int start = topBorder();
+  EXPECT_NE(form->StatusBar()->SimpleText().find(L"缩放：100%"), std::wstring::npos);
+  for (int percent : {125, 150, 200, 100}) {
+    SCOPED_TRACE(percent);
+    MSG key{form->Pages()->Handle(), WM_KEYDOWN, VK_F3, 0, 0, {}};
+    bool handled = false;
+    TestApplication().OnMessage(key, handled);
+    EXPECT_TRUE(handled);
+    PumpMessages(kSettle);
+    EXPECT_EQ(form->SkinScalePercent(), percent);
+    const std::wstring status = form->StatusBar()->SimpleText();
+    EXPECT_NE(status.find(L"缩放：" + std::to_wstring(percent) + L"%"), std::wstring::npos) << status;
+    // The display stays at 100 %: a preview says so.
+    EXPECT_EQ(status.find(L"（预览") != std::wstring::npos, percent != 100) << status;
+    EXPECT_EQ(topBorder(), ScaleByDpi(start, 96 * percent / 100));
+  }
+  EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(SkinViewTest, AnotherSkinFileIsUsedAtRunTime) {
