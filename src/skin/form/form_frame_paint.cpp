@@ -94,6 +94,19 @@ void TWinSkinForm::PaintBorderPiece(int side, const RECT& rect, HDC dc) {
   BitBlt(dc, rect.left, rect.top, piece->Width(), piece->Height(), piece->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
+bool TWinSkinForm::CopyPieceTop(int side, HDC band, int x) {
+  const TPieceCache& cache = FPieces[static_cast<size_t>(side) % FPieces.size()];
+  const TDataSkinBorder& border = *SkinData->Borders[static_cast<size_t>(side)];
+  const int frame = ActiveLook || border.Frame == 1 ? 1 : 2;
+  const int width = side == kBorderLeft ? FrameLeft : FrameRight;
+  if (width <= 0) return true;
+  if (!cache.Bitmap || cache.Bitmap->Empty() || cache.Width != width || cache.Height != WindowHeight ||
+      cache.Frame != frame)
+    return false;
+  BitBlt(band, x, 0, width, FrameTop, cache.Bitmap->Canvas().Handle(), 0, 0, SRCCOPY);
+  return true;
+}
+
 void TWinSkinForm::PaintCaptionBand(HDC dc) {
   const int w = WindowWidth;
   if (WindowState == wsMinimizedState) {
@@ -105,7 +118,10 @@ void TWinSkinForm::PaintCaptionBand(HDC dc) {
   } else {
     FCaptionBitmap.SetSize(w, FrameTop);
     HDC band = FCaptionBitmap.Canvas().Handle();
-    BitBlt(band, 0, 0, w, FrameTop, dc, 0, 0, SRCCOPY);
+    // The band's ends are the tops of the side pieces just painted: taken from their renders,
+    // since reading the screen back is a slow round trip on some systems.
+    if (!CopyPieceTop(kBorderLeft, band, 0) || !CopyPieceTop(kBorderRight, band, w - FrameRight))
+      BitBlt(band, 0, 0, w, FrameTop, dc, 0, 0, SRCCOPY);
     PaintBorderPiece(kBorderTop, RECT{FrameLeft, 0, w - FrameRight, FrameTop}, band);
   }
   UpdateCaptionButtons();

@@ -266,6 +266,9 @@ private:
   // Per border: the picture has key pixels (1), has none (0), not looked at yet (-1).
   std::array<int, 4> FBorderKeyed{-1, -1, -1, -1};
   bool Keyed(int side);
+  // Copies the top of a side border's last render into the caption band; false when there is
+  // no render of the current size and look.
+  bool CopyPieceTop(int side, HDC band, int x);
   // False once this skinner is destroyed: the modal menu loops hold a copy, since the form may
   // be freed inside them.
   std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);

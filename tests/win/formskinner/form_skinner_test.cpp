@@ -148,11 +148,16 @@ TEST_F(FormSkinnerTest, BordersArePaintedFromTheirFramesActiveAndInactive) {
   EXPECT_EQ(pixel(size.cx - 4, size.cy / 2), FrameColour(2, 1));
   EXPECT_EQ(pixel(size.cx / 2, size.cy - 2), FrameColour(4, 1));
   EXPECT_EQ(pixel(kLeft + 12, 2), FrameColour(3, 1));  // the caption band, above the text
+  // The band's ends show the side borders in the same look.
+  EXPECT_EQ(pixel(3, kTop / 2), FrameColour(1, 1));
+  EXPECT_EQ(pixel(size.cx - 4, kTop / 2), FrameColour(2, 1));
   SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
   EXPECT_FALSE(skinner->ActiveLook);
   paint();
   EXPECT_EQ(pixel(3, size.cy / 2), FrameColour(1, 2));
   EXPECT_EQ(pixel(kLeft + 12, 2), FrameColour(3, 2));
+  EXPECT_EQ(pixel(3, kTop / 2), FrameColour(1, 2));
+  EXPECT_EQ(pixel(size.cx - 4, kTop / 2), FrameColour(2, 2));
   // The title: one blank before the text, TextShift from the band's left.
   EXPECT_EQ(skinner->TitleTextRect.left, kLeft + 20);
   EXPECT_LE(skinner->TitleTextRect.right, size.cx - kRight - 30);
