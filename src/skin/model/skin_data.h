@@ -198,6 +198,8 @@ public:
   // True from creation, each SkinFile and the start of each load until a description applied.
   bool SkinPending() const { return FSkinPending; }
   const std::string& SkinName() const { return FSkinName; }
+  // Counts the descriptions applied: objects of another load have another number.
+  int Generation() const { return FGeneration; }
   HWND AskedWindow() const { return FAskedWindow; }
 
   // Skin objects. Fixed objects exist for the component's life; slots are empty while the
@@ -320,6 +322,7 @@ private:
   int FMaxWidth = 0;
   int FMaxHeight = 0;
   int FDpi = 0;
+  int FGeneration = 0;
   // The twice-size pictures of the load in progress, by the picture they stand in for.
   std::map<const TBitmap*, std::unique_ptr<TBitmap>> FTwice;
 };

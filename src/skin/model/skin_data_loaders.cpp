@@ -121,6 +121,7 @@ void TSkinData::ApplyDescription() {
 
   FSections.Clear();
   FSkinPending = false;
+  ++FGeneration;
 }
 
 void TSkinData::LoadImageEntry(TBitmap& bitmap, const std::string& fileName) {

@@ -108,6 +108,11 @@ private:
   TSkinData* FMainSkinData = nullptr;
   HHOOK FHook = nullptr;
   std::vector<TFormSkinnerBase*> FFormSkinners;
+  // The skinners RefreshUsers gave a load of a component to: the scheduled RefreshAll that
+  // follows only repaints their frames, as long as no other load came in between.
+  std::vector<TFormSkinnerBase*> FFreshUsers;
+  const TSkinData* FFreshData = nullptr;
+  int FFreshGeneration = -1;
   TFormSkinnerFactory FFactory;
   std::vector<std::unique_ptr<TPopupSkinnerBase>> FPopupSkinners;
   TPopupSkinnerFactory FPopupFactory;

@@ -194,10 +194,14 @@ void TSkinManage::RunWindowAction(TSkinAction action, TSkinData* data) {
         if (skinner->SkinDataOf() == data) users.push_back(skinner);
       }
       if (onlyThisForm && users.size() > 1) users.resize(1);
+      const bool fresh = FFreshData == data && FFreshGeneration == data->Generation();
       for (TFormSkinnerBase* skinner : users) {
+        if (fresh && std::find(FFreshUsers.begin(), FFreshUsers.end(), skinner) != FFreshUsers.end()) continue;
         skinner->ComputeFrameMetrics();
         skinner->ReskinForm();
       }
+      FFreshUsers.clear();
+      FFreshData = nullptr;
       for (TFormSkinnerBase* skinner : users) skinner->RepaintFrame();
       break;
     }
@@ -206,10 +210,14 @@ void TSkinManage::RunWindowAction(TSkinAction action, TSkinData* data) {
 }
 
 void TSkinManage::RefreshUsers() {
+  FFreshUsers.clear();
+  FFreshData = PendingSkinData;
+  FFreshGeneration = PendingSkinData ? PendingSkinData->Generation() : -1;
   for (TFormSkinnerBase* skinner : FFormSkinners) {
     if (skinner->SkinDataOf() == PendingSkinData) {
       skinner->ComputeFrameMetrics();
       skinner->ReskinForm();
+      FFreshUsers.push_back(skinner);
     }
   }
 }
