@@ -408,6 +408,18 @@ void TLabel::AdjustBounds() {
   SetBounds(Left(), Top(), r.right, r.bottom);
 }
 
+void TLabel::FitFontToHeight(TCanvas& canvas) {
+  // A fixed height made for one font may be too low for the font the system puts in its place
+  // (a replacement face with more leading and deeper descenders): the text's cell is then
+  // fitted to the label, so no ink falls outside it. Cell heights are positive font heights.
+  const int height = Height();
+  if (height <= 0 || canvas.TextHeight(L"Ag") <= height) return;
+  for (int cell = height; cell > 1; --cell) {
+    canvas.Font().SetHeight(cell);
+    if (canvas.TextHeight(L"Ag") <= height) return;
+  }
+}
+
 void TLabel::Paint() {
   TCanvas& canvas = Canvas();
   RECT r{0, 0, Width(), Height()};
@@ -417,6 +429,7 @@ void TLabel::Paint() {
   }
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   canvas.Font().Assign(*Font());
+  if (!FWordWrap) FitFontToHeight(canvas);
   const std::wstring text = Caption();
   RECT textRect = r;
   if (FLayout != TTextLayout::tlTop) {
