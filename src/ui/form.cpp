@@ -555,7 +555,9 @@ void TCustomForm::WndProc(TMessage& message) {
       break;
     }
     case WM_GETMINMAXINFO: break;
-    case kWmDpiChanged: DpiChangedMessage(message); return;
+    case kWmDpiChanged:
+      DpiChangedMessage(message);
+      return;
     case CM_FOCUSCHANGED: {
       auto* control = reinterpret_cast<TWinControl*>(message.LParam);
       if (control && ContainsControl(control)) {

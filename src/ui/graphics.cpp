@@ -71,9 +71,13 @@ void TFont::SetHeight(int height) {
   Changed();
 }
 
-int TFont::Size() const { return -MulDiv(FHeight, 72, FPixelsPerInch); }
+int TFont::Size() const {
+  return -MulDiv(FHeight, 72, FPixelsPerInch);
+}
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, FPixelsPerInch, 72)); }
+void TFont::SetSize(int points) {
+  SetHeight(-MulDiv(points, FPixelsPerInch, 72));
+}
 
 void TFont::ScaleTo(int dpi) {
   if (dpi <= 0 || dpi == FPixelsPerInch) return;

@@ -614,8 +614,8 @@ void TMediaPlayer::Paint() {
       const int shift = pressed ? 1 : 0;
       const int x = left + (width - glyphWidth) / 2 + shift;
       const int y = (client.bottom - glyphHeight) / 2 + shift;
-      TransparentBlt(dc, x, y, glyphWidth, glyphHeight, source.Canvas().Handle(), 0, 0, source.Width(),
-                     source.Height(), ColorToRGB(kMediaGlyphTransparent));
+      TransparentBlt(dc, x, y, glyphWidth, glyphHeight, source.Canvas().Handle(), 0, 0, source.Width(), source.Height(),
+                     ColorToRGB(kMediaGlyphTransparent));
     }
     if (Focused() && FFocusButton == i) {
       InflateRect(&r, -3, -3);
