@@ -40,8 +40,9 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
           props::Enumeration<TCustomForm, TFormBorderStyle>(
               "BorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
               &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle),
-          props::Integer<TCustomForm>("ClientWidth", &TCustomForm::FormClientWidth, &TCustomForm::SetClientWidth),
-          props::Integer<TCustomForm>("ClientHeight", &TCustomForm::FormClientHeight, &TCustomForm::SetClientHeight),
+          props::Integer<TCustomForm>("ClientWidth", &TCustomForm::FormClientWidth, &TCustomForm::SetFormClientWidth),
+          props::Integer<TCustomForm>("ClientHeight", &TCustomForm::FormClientHeight,
+                                      &TCustomForm::SetFormClientHeight),
           props::Boolean<TCustomForm>("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview),
           props::Reference<TCustomForm, TMainMenu>("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
           props::Enumeration<TCustomForm, TPosition>("Position", PositionNames(), &TCustomForm::Position,
@@ -307,7 +308,25 @@ void TCustomForm::SetClientSize(int width, int height) {
     FClientHeightStored = height;
     return;
   }
+  if (!HandleAllocated()) {
+    // The frame around the client, not the difference to a client worked out from an outer
+    // size that may still be smaller than the frame (a form described by its client size).
+    const RECT frame = FrameAt(CurrentDpi());
+    SetBounds(Left(), Top(), width + (frame.right - frame.left), height + (frame.bottom - frame.top));
+    return;
+  }
   TWinControl::SetClientSize(width, height);
+}
+
+void TCustomForm::SetFormClientWidth(int value) {
+  // While reading, each is kept apart: setting one must not store the other's unread value.
+  if (IsReading()) FClientWidthStored = value;
+  else SetClientWidth(value);
+}
+
+void TCustomForm::SetFormClientHeight(int value) {
+  if (IsReading()) FClientHeightStored = value;
+  else SetClientHeight(value);
 }
 
 POINT TCustomForm::ClientOrigin() {

@@ -67,6 +67,8 @@ public:
   void SetIcon(HICON icon);
   int FormClientWidth() { return ClientWidth(); }
   int FormClientHeight() { return ClientHeight(); }
+  void SetFormClientWidth(int value);
+  void SetFormClientHeight(int value);
 
   // Moves the focus to the next (or previous) control in tab order.
   void SelectNext(TWinControl* current, bool forward, bool checkTabStop);

@@ -327,57 +327,83 @@ TEST(DpiScaledForm, AnchorsKeepTheirDistancesAtTheScale) {
   }
 }
 
-// Paints a windowless control into a memory bitmap with room above and below it, unclipped, and
-// counts the rows that got anything but the paper colour outside and inside its height.
-struct InkRows {
-  int outside = 0;
-  int inside = 0;
+// A 32-bit white bitmap with room above and below a band of the label's height; ink is what
+// differs from the paper.
+class TInkProbe {
+public:
+  static constexpr int kMargin = 20;
+  TInkProbe(int width, int height) : FWidth(width), FHeight(height + 2 * kMargin) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = FWidth;
+    info.bmiHeader.biHeight = -FHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    FBitmap = TBitmapHandle(CreateDIBSection(FDC, &info, DIB_RGB_COLORS, &FBits, nullptr, 0));
+    FOld = SelectObject(FDC, FBitmap.Get());
+    const RECT all{0, 0, FWidth, FHeight};
+    FillRect(FDC, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetViewportOrgEx(FDC, 0, kMargin, nullptr);
+  }
+  ~TInkProbe() { SelectObject(FDC, FOld); }
+  HDC Get() const { return FDC; }
+  std::uint32_t At(int x, int y) const {
+    GdiFlush();
+    return static_cast<const std::uint32_t*>(FBits)[static_cast<size_t>(y + kMargin) * FWidth + x] & 0xFFFFFF;
+  }
+  // Rows (band coordinates) with any pixel other than paper.
+  std::vector<int> InkRows(std::uint32_t paperInBand, int bandHeight) const {
+    std::vector<int> rows;
+    for (int y = -kMargin; y < FHeight - kMargin; ++y) {
+      const std::uint32_t paper = y >= 0 && y < bandHeight ? paperInBand : 0xFFFFFF;
+      for (int x = 0; x < FWidth; ++x) {
+        if (At(x, y) != paper) {
+          rows.push_back(y);
+          break;
+        }
+      }
+    }
+    return rows;
+  }
+
+private:
+  int FWidth, FHeight;
+  TMemoryDC FDC;
+  TBitmapHandle FBitmap;
+  void* FBits = nullptr;
+  HGDIOBJ FOld = nullptr;
 };
 
-InkRows PaintAndProbe(TLabel& label) {
-  constexpr int kMargin = 20;
-  const int w = label.Width(), h = label.Height();
-  TMemoryDC dc;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -(h + 2 * kMargin);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  TBitmapHandle bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  TSelectObject select(dc, bitmap.Get());
-  const RECT all{0, 0, w, h + 2 * kMargin};
-  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  SetViewportOrgEx(dc, 0, kMargin, nullptr);
-  label.Perform(WM_PAINT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
-  GdiFlush();
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  // The label's own colour, where the text does not reach (its right end).
-  const std::uint32_t background = pixels[static_cast<size_t>(kMargin) * w + (w - 1)] & 0xFFFFFF;
-  InkRows rows;
-  for (int y = 0; y < h + 2 * kMargin; ++y) {
-    const bool inside = y >= kMargin && y < kMargin + h;
-    const std::uint32_t paper = inside ? background : 0xFFFFFF;
-    bool ink = false;
-    for (int x = 0; x < w && !ink; ++x) ink = (pixels[static_cast<size_t>(y) * w + x] & 0xFFFFFF) != paper;
-    if (ink) ++(inside ? rows.inside : rows.outside);
-  }
-  return rows;
-}
-
-TEST(DpiScaledForm, LabelInkStaysInsideTheLabelAtEveryScale) {
+TEST(DpiScaledForm, LabelTextKeepsAllItsInkInsideTheLabelAtEveryScale) {
   for (int dpi : {96, 120, 144, 192}) {
     TOwned<TForm> form = ReadForm();
     form->ScaleForDpi(dpi);
     form->Show();
     PumpMessages(20);
     auto* label = static_cast<TLabel*>(Find(*form, "Label1"));
-    ASSERT_EQ(label->Height(), Scaled(12, dpi));
-    const InkRows rows = PaintAndProbe(*label);
-    EXPECT_EQ(rows.outside, 0) << dpi;
-    // Text is drawn at all, over most of the label's height.
-    EXPECT_GE(rows.inside, label->Height() / 2) << dpi;
+    const int w = label->Width(), h = label->Height();
+    ASSERT_EQ(h, Scaled(12, dpi));
+
+    // The label paints itself into the band; the text would be cut at the band's edges.
+    TInkProbe painted(w, h);
+    label->Perform(WM_PAINT, reinterpret_cast<WPARAM>(painted.Get()), 0);
+    // The same caption with the font the label painted with, not cut anywhere.
+    TInkProbe free(w, h);
+    const LOGFONTW font = label->Canvas().Font().LogFont();
+    TFontHandle handle(CreateFontIndirectW(&font));
+    TSelectObject select(free.Get(), handle.Get());
+    SetBkMode(free.Get(), TRANSPARENT);
+    SetTextColor(free.Get(), RGB(0, 128, 0));
+    RECT r{0, 0, w, h};
+    const std::wstring caption = label->Caption();
+    DrawTextW(free.Get(), caption.c_str(), static_cast<int>(caption.size()), &r, label->TextFormat() | DT_NOCLIP);
+
+    const std::vector<int> rows = free.InkRows(0xFFFFFF, h);
+    ASSERT_FALSE(rows.empty()) << dpi;
+    EXPECT_GE(rows.front(), 0) << "ink above the label at " << dpi;
+    EXPECT_LT(rows.back(), h) << "ink below the label at " << dpi;
+    // And that is what the label shows: the same ink rows (its own colour around them).
+    EXPECT_EQ(painted.InkRows(painted.At(w - 1, 0), h), rows) << dpi;
   }
 }
 
