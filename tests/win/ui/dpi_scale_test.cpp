@@ -387,7 +387,7 @@ TEST(DpiScaledForm, LabelTextKeepsAllItsInkInsideTheLabelAtEveryScale) {
     // The label paints itself into the band; the text would be cut at the band's edges.
     TInkProbe painted(w, h);
     label->Perform(WM_PAINT, reinterpret_cast<WPARAM>(painted.Get()), 0);
-    // The same caption with the font the label painted with, not cut anywhere.
+    // The same caption with the font the label painted with, nowhere cut.
     TInkProbe free(w, h);
     const LOGFONTW font = label->Canvas().Font().LogFont();
     TFontHandle handle(CreateFontIndirectW(&font));
@@ -397,13 +397,19 @@ TEST(DpiScaledForm, LabelTextKeepsAllItsInkInsideTheLabelAtEveryScale) {
     RECT r{0, 0, w, h};
     const std::wstring caption = label->Caption();
     DrawTextW(free.Get(), caption.c_str(), static_cast<int>(caption.size()), &r, label->TextFormat() | DT_NOCLIP);
+    std::vector<int> whole = free.InkRows(0xFFFFFF, h);
+    ASSERT_FALSE(whole.empty()) << dpi;
 
-    const std::vector<int> rows = free.InkRows(0xFFFFFF, h);
-    ASSERT_FALSE(rows.empty()) << dpi;
-    EXPECT_GE(rows.front(), 0) << "ink above the label at " << dpi;
-    EXPECT_LT(rows.back(), h) << "ink below the label at " << dpi;
-    // And that is what the label shows: the same ink rows (its own colour around them).
-    EXPECT_EQ(painted.InkRows(painted.At(w - 1, 0), h), rows) << dpi;
+    // The label shows all of that ink (the same rows, wherever it placed them), inside itself,
+    // at no less than all but a pixel of the font it was given.
+    const std::vector<int> shown = painted.InkRows(painted.At(w - 1, 0), h);
+    ASSERT_FALSE(shown.empty()) << dpi;
+    EXPECT_GE(shown.front(), 0) << "ink above the label at " << dpi;
+    EXPECT_LT(shown.back(), h) << "ink below the label at " << dpi;
+    const int moved = shown.front() - whole.front();
+    for (int& row : whole) row += moved;
+    EXPECT_EQ(shown, whole) << "ink cut off at " << dpi;
+    EXPECT_GE(-font.lfHeight, -label->Font()->Height() - 1) << dpi;
   }
 }
 
