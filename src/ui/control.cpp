@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ui/dpi.h"
 #include "ui/wincontrol.h"
 
 namespace {
@@ -123,6 +124,12 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::SetBoundsFields(int left, int top, int width, int height) {
+  // What the program (or the user, through a window) asks for is remembered with its scale;
+  // results of scaling and of the parent's alignment are not requests.
+  if (!FScaling && !(FParent && FParent->Aligning())) {
+    FSetBounds = RECT{left, top, width, height};
+    FSetBoundsDpi = FCurrentDpi;
+  }
   FLeft = left;
   FTop = top;
   FWidth = width;
@@ -137,7 +144,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   if (wasVisibleWindowless) Invalidate();
   SetBoundsFields(left, top, width, height);
   // Bounds set by the program (not by the parent's alignment) become the new anchor origin.
-  if (FParent && !FParent->Aligning() && !IsLoading()) UpdateAnchorRules();
+  if (FParent && !FParent->Aligning() && !IsLoading() && !FScaling) UpdateAnchorRules();
   BoundsChanged();
   if (wasVisibleWindowless) Invalidate();
   if (FAlign != TAlign::alNone && FParent && !FParent->Aligning()) RequestAlign();
@@ -193,15 +200,21 @@ void TControl::UpdateAnchorRules() {
   const RECT client = FParent->ClientRect();
   FAnchorOrigin = BoundsRect();
   FAnchorParentSize = SIZE{client.right - client.left, client.bottom - client.top};
+  FAnchorDpi = FCurrentDpi;
   FAnchorOriginSet = true;
 }
 
 RECT TControl::AnchoredBounds(int parentWidth, int parentHeight) const {
   RECT r = BoundsRect();
   if (!FAnchorOriginSet) return r;
-  const RECT& o = FAnchorOrigin;
+  // The origin stays at the scale it was recorded at; distances are taken to the current one.
+  auto scaled = [this](LONG v) { return static_cast<LONG>(RescaleDpi(v, FAnchorDpi, FCurrentDpi)); };
+  const LONG ow = FAnchorOrigin.right - FAnchorOrigin.left, oh = FAnchorOrigin.bottom - FAnchorOrigin.top;
+  const RECT o{scaled(FAnchorOrigin.left), scaled(FAnchorOrigin.top), scaled(FAnchorOrigin.left) + scaled(ow),
+               scaled(FAnchorOrigin.top) + scaled(oh)};
+  const SIZE parentSize{scaled(FAnchorParentSize.cx), scaled(FAnchorParentSize.cy)};
   const int w = o.right - o.left, h = o.bottom - o.top;
-  const int dw = parentWidth - FAnchorParentSize.cx, dh = parentHeight - FAnchorParentSize.cy;
+  const int dw = parentWidth - parentSize.cx, dh = parentHeight - parentSize.cy;
   // Horizontal: both edges stretch; one edge keeps its distance; none keeps the centre's
   // proportional place in the parent.
   if ((FAnchors & akLeft) && (FAnchors & akRight)) {
@@ -211,8 +224,8 @@ RECT TControl::AnchoredBounds(int parentWidth, int parentHeight) const {
     r.left = o.left + dw;
     r.right = r.left + w;
   } else if (!(FAnchors & akLeft)) {
-    if (FAnchorParentSize.cx > 0) {
-      const long long centre = (2ll * o.left + w) * parentWidth / (2ll * FAnchorParentSize.cx);
+    if (parentSize.cx > 0) {
+      const long long centre = (2ll * o.left + w) * parentWidth / (2ll * parentSize.cx);
       r.left = static_cast<LONG>(centre - w / 2);
     }
     r.right = r.left + w;
@@ -227,8 +240,8 @@ RECT TControl::AnchoredBounds(int parentWidth, int parentHeight) const {
     r.top = o.top + dh;
     r.bottom = r.top + h;
   } else if (!(FAnchors & akTop)) {
-    if (FAnchorParentSize.cy > 0) {
-      const long long centre = (2ll * o.top + h) * parentHeight / (2ll * FAnchorParentSize.cy);
+    if (parentSize.cy > 0) {
+      const long long centre = (2ll * o.top + h) * parentHeight / (2ll * parentSize.cy);
       r.top = static_cast<LONG>(centre - h / 2);
     }
     r.bottom = r.top + h;
@@ -237,6 +250,32 @@ RECT TControl::AnchoredBounds(int parentWidth, int parentHeight) const {
     r.bottom = o.top + h;
   }
   return r;
+}
+
+void TControl::ScaleForDpi(int dpi) {
+  if (dpi > 0 && dpi != FCurrentDpi) ChangeScale(FCurrentDpi, dpi);
+}
+
+RECT TControl::ScaledBounds(int dpi) {
+  return RECT{RescaleDpi(FSetBounds.left, FSetBoundsDpi, dpi), RescaleDpi(FSetBounds.top, FSetBoundsDpi, dpi),
+              RescaleDpi(FSetBounds.right, FSetBoundsDpi, dpi), RescaleDpi(FSetBounds.bottom, FSetBoundsDpi, dpi)};
+}
+
+void TControl::ChangeScale(int fromDpi, int toDpi) {
+  struct ScalingGuard {
+    bool& flag;
+    explicit ScalingGuard(bool& f) : flag(f) { flag = true; }
+    ~ScalingGuard() { flag = false; }
+  };
+  {
+    ScalingGuard guard(FScaling);
+    const RECT b = ScaledBounds(toDpi);
+    FCurrentDpi = toDpi;
+    SetBounds(b.left, b.top, b.right, b.bottom);
+    // A control that follows its parent's font gets it scaled from the parent.
+    if (!FParentFont || !FParent) FFont->ScaleTo(toDpi);
+  }
+  Perform(CM_DPICHANGED, static_cast<WPARAM>(toDpi), static_cast<LPARAM>(fromDpi));
 }
 
 bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }

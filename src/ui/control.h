@@ -154,6 +154,14 @@ public:
   virtual void MouseMove(TShiftState shift, int x, int y);
 
   virtual bool IsWindowed() const { return false; }
+
+  // The scale the control's bounds and font are in: 96 (design units) until its form is
+  // scaled, then the pixels per inch of the form's monitor.
+  int CurrentDpi() const { return FCurrentDpi; }
+  // Scales the control (and everything inside it) from CurrentDpi to dpi. Bounds and font
+  // heights are worked out from what was last set, so no rounding piles up over changes.
+  virtual void ScaleForDpi(int dpi);
+
   // Records the current bounds and the parent's client size as the origin of anchoring.
   void UpdateAnchorRules();
   // The bounds anchoring gives for a parent client size.
@@ -177,6 +185,15 @@ protected:
   void SetBoundsFields(int left, int top, int width, int height);
   // Sets Visible without any notification (classes whose instances start hidden).
   void SetVisibleField(bool visible) { FVisible = visible; }
+  // Takes the control to another scale: bounds, font, and whatever a class keeps in pixels
+  // (column widths, glyphs ...). Overrides call the inherited one first.
+  virtual void ChangeScale(int fromDpi, int toDpi);
+  // The bounds at a scale, from the bounds last set by the program and the scale they were
+  // set at.
+  // (left, top, width and height in the RECT's four fields.)
+  virtual RECT ScaledBounds(int dpi);
+  // While the control is being scaled: bounds set now are results of scaling, not requests.
+  bool Scaling() const { return FScaling; }
 
   std::unique_ptr<TFont> FFont;
   std::wstring FText;
@@ -193,7 +210,12 @@ private:
   TAnchors FAnchors = akLeft | akTop;
   RECT FAnchorOrigin{};
   SIZE FAnchorParentSize{};
+  int FAnchorDpi = 96;
   bool FAnchorOriginSet = false;
+  int FCurrentDpi = 96;
+  RECT FSetBounds{0, 0, 0, 0};  // left, top, width, height as last set by the program
+  int FSetBoundsDpi = 96;
+  bool FScaling = false;
   bool FVisible = true;
   bool FEnabled = true;
   TColor FColor = clWindow;

@@ -5,6 +5,7 @@
 
 #include "ui/application.h"
 #include "ui/canvas.h"
+#include "ui/dpi.h"
 #include "ui/menus.h"
 #include "ui/stdctrls.h"
 #include "ui/tabcontrol.h"
@@ -17,6 +18,8 @@ const std::vector<std::string>& PositionNames() {
                                                  "poMainFormCenter",  "poOwnerFormCenter"};
   return names;
 }
+
+constexpr UINT kWmDpiChanged = 0x02E0;  // WM_DPICHANGED, newer than the headers' target
 
 }  // namespace
 
@@ -37,8 +40,9 @@ const TClassInfo& TCustomForm::StaticClassInfo() {
           props::Enumeration<TCustomForm, TFormBorderStyle>(
               "BorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
               &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle),
-          props::Integer<TCustomForm>("ClientWidth", &TCustomForm::FormClientWidth, &TCustomForm::SetClientWidth),
-          props::Integer<TCustomForm>("ClientHeight", &TCustomForm::FormClientHeight, &TCustomForm::SetClientHeight),
+          props::Integer<TCustomForm>("ClientWidth", &TCustomForm::FormClientWidth, &TCustomForm::SetFormClientWidth),
+          props::Integer<TCustomForm>("ClientHeight", &TCustomForm::FormClientHeight,
+                                      &TCustomForm::SetFormClientHeight),
           props::Boolean<TCustomForm>("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview),
           props::Reference<TCustomForm, TMainMenu>("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
           props::Enumeration<TCustomForm, TPosition>("Position", PositionNames(), &TCustomForm::Position,
@@ -139,6 +143,13 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 }
 
 void TCustomForm::AfterCreateWnd() {
+  if (FClientAfterCreate) {
+    const SIZE wanted = *FClientAfterCreate;
+    FClientAfterCreate.reset();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (client.right != wanted.cx || client.bottom != wanted.cy) TWinControl::SetClientSize(wanted.cx, wanted.cy);
+  }
   HICON icon = FIcon ? FIcon : (Application() ? Application()->Icon() : nullptr);
   if (icon) {
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -198,15 +209,96 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
 
 bool TCustomForm::Active() const { return HandleAllocated() && GetActiveWindow() == const_cast<TCustomForm*>(this)->Handle(); }
 
-RECT TCustomForm::ClientRect() {
-  if (HandleAllocated()) return TWinControl::ClientRect();
-  // Before the window exists: the outer size less the frame this style will get.
+RECT TCustomForm::FrameAt(int dpi) {
   TCreateParams params;
   CreateParams(params);
   RECT frame{0, 0, 0, 0};
+  // AdjustWindowRectExForDpi is there from Windows 10 1607; before, the system's frame is
+  // taken to the scale.
+  using TAdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<TAdjustForDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  if (adjustForDpi && adjustForDpi(&frame, params.Style, FMenu != nullptr, params.ExStyle, static_cast<UINT>(dpi)))
+    return frame;
+  frame = RECT{0, 0, 0, 0};
   AdjustWindowRectEx(&frame, params.Style, FMenu != nullptr, params.ExStyle);
+  const int system = SystemDpi();
+  return RECT{RescaleDpi(frame.left, system, dpi), RescaleDpi(frame.top, system, dpi),
+              RescaleDpi(frame.right, system, dpi), RescaleDpi(frame.bottom, system, dpi)};
+}
+
+RECT TCustomForm::ClientRect() {
+  if (HandleAllocated()) return TWinControl::ClientRect();
+  // Before the window exists: the outer size less the frame this style will get at the form's
+  // scale.
+  const RECT frame = FrameAt(CurrentDpi());
   return RECT{0, 0, std::max(0L, Width() - (frame.right - frame.left)),
               std::max(0L, Height() - (frame.bottom - frame.top))};
+}
+
+void TCustomForm::ScaleForDpi(int dpi) {
+  FDpiScaled = true;
+  const int old = CurrentDpi();
+  TWinControl::ScaleForDpi(dpi);
+  if (CurrentDpi() != old && HandleAllocated() && OnDpiChanged) OnDpiChanged(this);
+}
+
+RECT TCustomForm::ScaledBounds(int dpi) {
+  if (FSuggestedRect) {
+    const RECT& r = *FSuggestedRect;
+    return RECT{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+  // The client area is what the controls fill: it scales, the frame is the platform's.
+  const RECT client = ClientRect();
+  const int width = RescaleDpi(client.right, CurrentDpi(), dpi);
+  const int height = RescaleDpi(client.bottom, CurrentDpi(), dpi);
+  RECT frame{};
+  if (HandleAllocated()) {
+    RECT outer{};
+    GetWindowRect(Handle(), &outer);
+    frame = RECT{0, 0, (outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+  } else {
+    frame = FrameAt(dpi);
+    // The window may get another frame than the one foreseen (a system that does not scale
+    // frames per window): the client size is put right once the window exists.
+    FClientAfterCreate = SIZE{width, height};
+  }
+  return RECT{Left(), Top(), width + (frame.right - frame.left), height + (frame.bottom - frame.top)};
+}
+
+void TCustomForm::CreateWnd() {
+  if (!FDpiScaled) {
+    FDpiFollowsMonitor = true;
+    ScaleForDpi(SystemDpi());
+  }
+  TWinControl::CreateWnd();
+  // Under per-monitor awareness the window's monitor may have another scale than the system.
+  if (FDpiFollowsMonitor) {
+    const int dpi = WindowDpi(Handle());
+    if (dpi != CurrentDpi()) TWinControl::ScaleForDpi(dpi);
+  }
+}
+
+void TCustomForm::DpiChangedMessage(TMessage& message) {
+  // wParam holds the new scale twice (x and y, always equal); lParam the rectangle the system
+  // suggests for the window at that scale.
+  const int dpi = HIWORD(message.WParam);
+  const auto* suggested = reinterpret_cast<const RECT*>(message.LParam);
+  message.Result = 0;
+  if (dpi <= 0) return;
+  if (suggested) FSuggestedRect = *suggested;
+  try {
+    if (dpi != CurrentDpi()) {
+      ScaleForDpi(dpi);
+    } else if (suggested) {
+      SetBounds(suggested->left, suggested->top, suggested->right - suggested->left,
+                suggested->bottom - suggested->top);
+    }
+  } catch (...) {
+    FSuggestedRect.reset();
+    throw;
+  }
+  FSuggestedRect.reset();
 }
 
 void TCustomForm::SetClientSize(int width, int height) {
@@ -216,7 +308,25 @@ void TCustomForm::SetClientSize(int width, int height) {
     FClientHeightStored = height;
     return;
   }
+  if (!HandleAllocated()) {
+    // The frame around the client, not the difference to a client worked out from an outer
+    // size that may still be smaller than the frame (a form described by its client size).
+    const RECT frame = FrameAt(CurrentDpi());
+    SetBounds(Left(), Top(), width + (frame.right - frame.left), height + (frame.bottom - frame.top));
+    return;
+  }
   TWinControl::SetClientSize(width, height);
+}
+
+void TCustomForm::SetFormClientWidth(int value) {
+  // While reading, each is kept apart: setting one must not store the other's unread value.
+  if (IsReading()) FClientWidthStored = value;
+  else SetClientWidth(value);
+}
+
+void TCustomForm::SetFormClientHeight(int value) {
+  if (IsReading()) FClientHeightStored = value;
+  else SetClientHeight(value);
 }
 
 POINT TCustomForm::ClientOrigin() {
@@ -247,6 +357,8 @@ void TCustomForm::ApplyPosition() {
 }
 
 void TCustomForm::ShowWindowNow() {
+  // The window first: making it scales the form, and the place depends on the size.
+  HandleNeeded();
   ApplyPosition();
   const HWND window = Handle();
   int command = SW_SHOWNORMAL;
@@ -462,6 +574,9 @@ void TCustomForm::WndProc(TMessage& message) {
       break;
     }
     case WM_GETMINMAXINFO: break;
+    case kWmDpiChanged:
+      DpiChangedMessage(message);
+      return;
     case CM_FOCUSCHANGED: {
       auto* control = reinterpret_cast<TWinControl*>(message.LParam);
       if (control && ContainsControl(control)) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "ui/wincontrol.h"
 
@@ -66,6 +67,8 @@ public:
   void SetIcon(HICON icon);
   int FormClientWidth() { return ClientWidth(); }
   int FormClientHeight() { return ClientHeight(); }
+  void SetFormClientWidth(int value);
+  void SetFormClientHeight(int value);
 
   // Moves the focus to the next (or previous) control in tab order.
   void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
@@ -80,6 +83,13 @@ public:
   TNotifyEvent OnActivate;
   TNotifyEvent OnDeactivate;
   TCloseEvent OnClose;
+  // After the form and its controls were taken to another scale while the form has its window
+  // (WM_DPICHANGED, or ScaleForDpi on a shown form). CurrentDpi() is the new scale.
+  TNotifyEvent OnDpiChanged;
+
+  // Scales the form to dpi now; a form not scaled before it gets its window is scaled to the
+  // system's scale then, and to its monitor's once the window exists.
+  void ScaleForDpi(int dpi) override;
 
   // Runs OnCreate (after the form's description has been read).
   void DoCreate();
@@ -91,7 +101,11 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void AfterCreateWnd() override;
+  // The outer bounds at a scale: the client area scaled, the frame of that scale around it
+  // (or the rectangle the system suggested with WM_DPICHANGED).
+  RECT ScaledBounds(int dpi) override;
   void WndProc(TMessage& message) override;
   void BeforeDestruction() override;
   void Notification(TComponent* component, TOperation operation) override;
@@ -102,6 +116,9 @@ private:
   void MenuChanged();
   bool DialogKey(WPARAM key);
   void ShowWindowNow();
+  void DpiChangedMessage(TMessage& message);
+  // The frame a window of this style has at a scale (client rectangle to outer rectangle).
+  RECT FrameAt(int dpi);
 
   std::uint32_t FBorderIcons = biSystemMenu | biMinimize | biMaximize;
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
@@ -116,6 +133,10 @@ private:
   bool FInModal = false;
   HICON FIcon = nullptr;
   int FClientWidthStored = 0, FClientHeightStored = 0;
+  bool FDpiScaled = false;
+  bool FDpiFollowsMonitor = false;
+  std::optional<RECT> FSuggestedRect;
+  std::optional<SIZE> FClientAfterCreate;
 };
 
 class TForm : public TCustomForm {

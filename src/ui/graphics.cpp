@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "ui/dpi.h"
+
 long& OwnedGdiObjects() {
   static long count = 0;
   return count;
@@ -64,12 +66,27 @@ void TFont::SetHeight(int height) {
   Changing();
   FHandle.Reset();
   FHeight = height;
+  FSetHeight = height;
+  FSetDpi = FPixelsPerInch;
   Changed();
 }
 
-int TFont::Size() const { return -MulDiv(FHeight, 72, 96); }
+int TFont::Size() const {
+  return -MulDiv(FHeight, 72, FPixelsPerInch);
+}
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+void TFont::SetSize(int points) {
+  SetHeight(-MulDiv(points, FPixelsPerInch, 72));
+}
+
+void TFont::ScaleTo(int dpi) {
+  if (dpi <= 0 || dpi == FPixelsPerInch) return;
+  Changing();
+  FHandle.Reset();
+  FPixelsPerInch = dpi;
+  FHeight = RescaleDpi(FSetHeight, FSetDpi, dpi);
+  Changed();
+}
 
 void TFont::SetStyle(std::uint32_t style) {
   if (style == FStyle) return;
@@ -132,6 +149,8 @@ void TFont::SetLogFont(const LOGFONTW& lf) {
   FHandle.Reset();
   FName = lf.lfFaceName;
   FHeight = lf.lfHeight;
+  FSetHeight = lf.lfHeight;
+  FSetDpi = FPixelsPerInch;
   FStyle = (lf.lfWeight >= FW_BOLD ? std::uint32_t{fsBold} : 0u) | (lf.lfItalic ? std::uint32_t{fsItalic} : 0u) |
            (lf.lfUnderline ? std::uint32_t{fsUnderline} : 0u) | (lf.lfStrikeOut ? std::uint32_t{fsStrikeOut} : 0u);
   FCharset = lf.lfCharSet;
@@ -154,6 +173,9 @@ bool TFont::Assign(const TPersistent& source) {
   FHandle.Reset();
   FName = other->FName;
   FHeight = other->FHeight;
+  FPixelsPerInch = other->FPixelsPerInch;
+  FSetHeight = other->FSetHeight;
+  FSetDpi = other->FSetDpi;
   FStyle = other->FStyle;
   FColor = other->FColor;
   FCharset = other->FCharset;

@@ -71,11 +71,17 @@ public:
 
   std::wstring Name() const { return FName; }
   void SetName(const std::wstring& name);
-  // Negative: character height in pixels; positive: cell height.
+  // Negative: character height in pixels; positive: cell height. Pixels at PixelsPerInch.
   int Height() const { return FHeight; }
   void SetHeight(int height);
+  // Points at PixelsPerInch.
   int Size() const;
   void SetSize(int points);
+  // The scale the height is in: 96 until the font's control is scaled.
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  // Takes the height to another scale. It is worked out from the height last set (and the
+  // scale it was set at), so scaling there and back gives exactly the height set.
+  void ScaleTo(int dpi);
   std::uint32_t Style() const { return FStyle; }
   void SetStyle(std::uint32_t style);
   TColor Color() const { return FColor; }
@@ -95,6 +101,9 @@ public:
 private:
   std::wstring FName = L"Tahoma";
   int FHeight = -11;
+  int FPixelsPerInch = 96;
+  int FSetHeight = -11;
+  int FSetDpi = 96;
   std::uint32_t FStyle = 0;
   TColor FColor = clWindowText;
   int FCharset = DEFAULT_CHARSET;

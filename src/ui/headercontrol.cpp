@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ui/dpi.h"
 #include "ui/skin_messages.h"
 
 const TClassInfo& THeaderSection::StaticClassInfo() {
@@ -170,4 +171,14 @@ void THeaderControl::WndProc(TMessage& message) {
     return;
   }
   TWinControl::WndProc(message);
+}
+
+void THeaderControl::ChangeScale(int fromDpi, int toDpi) {
+  TWinControl::ChangeScale(fromDpi, toDpi);
+  for (int i = 0; i < FSections->Count(); ++i) {
+    THeaderSection* section = Section(i);
+    // The minimum first: a width is never held below it.
+    section->SetMinWidth(RescaleDpi(section->MinWidth(), fromDpi, toDpi));
+    section->SetWidth(RescaleDpi(section->Width(), fromDpi, toDpi));
+  }
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/dpi.h"
 #include "ui/skin_messages.h"
 
 namespace {
@@ -471,5 +472,13 @@ void TListView::WndProc(TMessage& message) {
         FColumns->Items(i)->FWidth =
             static_cast<int>(SendMessageW(Handle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
     }
+  }
+}
+
+void TListView::ChangeScale(int fromDpi, int toDpi) {
+  TWinControl::ChangeScale(fromDpi, toDpi);
+  for (int i = 0; i < FColumns->Count(); ++i) {
+    TListColumn* column = FColumns->Items(i);
+    column->SetWidth(RescaleDpi(column->Width(), fromDpi, toDpi));
   }
 }

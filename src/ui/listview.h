@@ -142,6 +142,7 @@ protected:
   void AfterCreateWnd() override;
   void DestroyWnd() override;
   void WndProc(TMessage& message) override;
+  void ChangeScale(int fromDpi, int toDpi) override;
 
 private:
   friend class TListColumn;

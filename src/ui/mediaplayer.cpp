@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "ui/application.h"
 #include "ui/bitmap.h"
+#include "ui/dpi.h"
 #include "ui/gdi.h"
 
 namespace {
@@ -95,9 +96,9 @@ std::wstring MediaGlyphName(TMediaGlyphLook look, int button) {
   return std::wstring(LookPrefix(look)) + L"_" + Utf8ToWide(MediaGlyphStems()[static_cast<size_t>(button)]);
 }
 
-std::unique_ptr<TBitmap> LoadMediaGlyph(TMediaGlyphLook look, int button) {
+namespace {
+std::unique_ptr<TBitmap> LoadGlyphResource(const std::wstring& name) {
   auto glyph = std::make_unique<TBitmap>();
-  const std::wstring name = MediaGlyphName(look, button);
   const HINSTANCE module = GetModuleHandleW(nullptr);
   // A program built without the glyphs keeps empty ones rather than failing.
   if (!name.empty() && FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(2) /* RT_BITMAP */)) {
@@ -108,6 +109,16 @@ std::unique_ptr<TBitmap> LoadMediaGlyph(TMediaGlyphLook look, int button) {
     }
   }
   return glyph;
+}
+}  // namespace
+
+std::unique_ptr<TBitmap> LoadMediaGlyph(TMediaGlyphLook look, int button) {
+  return LoadGlyphResource(MediaGlyphName(look, button));
+}
+
+std::unique_ptr<TBitmap> LoadMediaGlyph2x(TMediaGlyphLook look, int button) {
+  const std::wstring name = MediaGlyphName(look, button);
+  return LoadGlyphResource(name.empty() ? name : name + L"_2X");
 }
 
 bool HasWaveOutput() {
@@ -595,15 +606,30 @@ void TMediaPlayer::Paint() {
       look = TMediaGlyphLook::Colored;
     TBitmap& glyph = *FGlyphs[static_cast<int>(look)][i];
     if (!glyph.Empty()) {
+      // The glyph takes the player's scale; a double-size one is drawn into the same place.
+      const auto& large = FGlyphs2x[static_cast<int>(look)][i];
+      TBitmap& source = CurrentDpi() >= kMediaGlyph2xDpi && large && !large->Empty() ? *large : glyph;
+      const int glyphWidth = ScaleByDpi(glyph.Width(), CurrentDpi());
+      const int glyphHeight = ScaleByDpi(glyph.Height(), CurrentDpi());
       const int shift = pressed ? 1 : 0;
-      const int x = left + (width - glyph.Width()) / 2 + shift;
-      const int y = (client.bottom - glyph.Height()) / 2 + shift;
-      TransparentBlt(dc, x, y, glyph.Width(), glyph.Height(), glyph.Canvas().Handle(), 0, 0, glyph.Width(),
-                     glyph.Height(), ColorToRGB(kMediaGlyphTransparent));
+      const int x = left + (width - glyphWidth) / 2 + shift;
+      const int y = (client.bottom - glyphHeight) / 2 + shift;
+      TransparentBlt(dc, x, y, glyphWidth, glyphHeight, source.Canvas().Handle(), 0, 0, source.Width(), source.Height(),
+                     ColorToRGB(kMediaGlyphTransparent));
     }
     if (Focused() && FFocusButton == i) {
       InflateRect(&r, -3, -3);
       ::DrawFocusRect(dc, &r);
     }
   }
+}
+
+void TMediaPlayer::ChangeScale(int fromDpi, int toDpi) {
+  TCustomControl::ChangeScale(fromDpi, toDpi);
+  if (toDpi >= kMediaGlyph2xDpi && !FGlyphs2x[0][0]) {
+    for (int look = 0; look < kMediaGlyphLooks; ++look)
+      for (int i = 0; i < kMediaButtonCount; ++i)
+        FGlyphs2x[look][i] = LoadMediaGlyph2x(static_cast<TMediaGlyphLook>(look), i);
+  }
+  Invalidate();
 }

@@ -60,6 +60,10 @@ inline constexpr int kMediaGlyphLooks = 3;
 std::wstring MediaGlyphName(TMediaGlyphLook look, int button);
 // The glyph bitmap resource of the program, or an empty bitmap when it has none.
 std::unique_ptr<TBitmap> LoadMediaGlyph(TMediaGlyphLook look, int button);
+// From 175 % on, a glyph drawn at double size ("EN_MPPLAY_2X" ...) is used where the program
+// has one; otherwise the 96-DPI glyph is stretched.
+inline constexpr int kMediaGlyph2xDpi = 168;
+std::unique_ptr<TBitmap> LoadMediaGlyph2x(TMediaGlyphLook look, int button);
 // Whether the machine has a wave output device (sound can be heard at all).
 bool HasWaveOutput();
 // The glyphs' transparent colour: olive.
@@ -150,6 +154,7 @@ protected:
   void Paint() override;
   void WndProc(TMessage& message) override;
   void BeforeDestruction() override;
+  void ChangeScale(int fromDpi, int toDpi) override;
 
 private:
   // Sends one command; false after reporting a failure.
@@ -185,4 +190,6 @@ private:
   bool FPressedLook = false;
   int FFocusButton = 0;
   std::array<std::array<std::unique_ptr<TBitmap>, kMediaButtonCount>, kMediaGlyphLooks> FGlyphs;
+  // Loaded the first time the player is scaled to kMediaGlyph2xDpi or more.
+  std::array<std::array<std::unique_ptr<TBitmap>, kMediaButtonCount>, kMediaGlyphLooks> FGlyphs2x;
 };

@@ -78,6 +78,8 @@ using TWndMethod = std::function<void(TMessage&)>;
 //   CM_SYSFONTCHANGED    0xB035  (reserved)
 //   CM_CONTROLCHANGE     0xB036  to a parent: a child's bounds changed; wParam = the child
 //   CM_CHANGED           0xB037  (reserved)
+//   CM_DPICHANGED        0xB038  the control was taken to another scale; wParam = new pixels
+//                                per inch, lParam = old (its bounds and font are already scaled)
 //
 // Reflected notifications: a parent that receives WM_COMMAND, WM_NOTIFY, WM_DRAWITEM,
 // WM_MEASUREITEM, WM_*SCROLL or WM_CTLCOLOR* for a framework child sends it on to that child's
@@ -113,6 +115,7 @@ inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;
 inline constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 inline constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 inline constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
+inline constexpr UINT CM_DPICHANGED = CM_BASE + 56;
 
 inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;

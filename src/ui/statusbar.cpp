@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "ui/dpi.h"
+
 const TClassInfo& TStatusPanel::StaticClassInfo() {
   static const TClassInfo info(
       "TStatusPanel", &TCollectionItem::StaticClassInfo(),
@@ -144,4 +146,13 @@ void TStatusBar::WndProc(TMessage& message) {
     return;
   }
   TWinControl::WndProc(message);
+}
+
+void TStatusBar::ChangeScale(int fromDpi, int toDpi) {
+  TWinControl::ChangeScale(fromDpi, toDpi);
+  // A width of -1 (the panel takes the rest) is no size to scale.
+  for (int i = 0; i < FPanels->Count(); ++i) {
+    TStatusPanel* panel = Panel(i);
+    if (panel->Width() > 0) panel->SetWidth(RescaleDpi(panel->Width(), fromDpi, toDpi));
+  }
 }

@@ -61,6 +61,7 @@ protected:
   void CreateParams(TCreateParams& params) override;
   void AfterCreateWnd() override;
   void WndProc(TMessage& message) override;
+  void ChangeScale(int fromDpi, int toDpi) override;
 
 private:
   void UpdatePanels();

@@ -1,9 +1,12 @@
 // TButton, TCustomEdit/TEdit, TMemo with TMemoStrings, and TLabel.
 #include "ui/stdctrls.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cwctype>
 
 #include "ui/form.h"
+#include "ui/gdi.h"
 #include "ui/wincontrol.h"
 
 const std::vector<std::string>& AlignmentNames() {
@@ -408,6 +411,91 @@ void TLabel::AdjustBounds() {
   SetBounds(Left(), Top(), r.right, r.bottom);
 }
 
+namespace {
+
+// The rows the text's ink takes, from the top of its cell: [top, bottom). Found by drawing it
+// unclipped into a scratch bitmap, so it is the ink the platform really draws (hinting and
+// replacement faces included).
+bool TextInkRows(HFONT font, const std::wstring& text, UINT format, int& top, int& bottom) {
+  TMemoryDC dc;
+  TSelectObject selectFont(dc, font);
+  TEXTMETRICW metrics{};
+  SIZE extent{};
+  if (!GetTextMetricsW(dc, &metrics) ||
+      !GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent))
+    return false;
+  const int margin = metrics.tmHeight, width = extent.cx + 2 * metrics.tmMaxCharWidth;
+  const int rows = metrics.tmHeight + 2 * margin;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -rows;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  TBitmapHandle bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return false;
+  TSelectObject selectBitmap(dc, bitmap.Get());
+  const RECT all{0, 0, width, rows};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  RECT cell{metrics.tmMaxCharWidth, margin, width, margin + metrics.tmHeight};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &cell,
+            (format & ~static_cast<UINT>(DT_CENTER | DT_RIGHT)) | DT_NOCLIP);
+  GdiFlush();
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  top = rows;
+  bottom = 0;
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if ((pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF) != 0xFFFFFF) {
+        top = std::min(top, y - margin);
+        bottom = y - margin + 1;
+        break;
+      }
+    }
+  }
+  if (bottom <= top) {
+    top = 0;
+    bottom = metrics.tmHeight;
+  }
+  return true;
+}
+
+// Where a single-line text's cell goes in a label of this height and layout so that all its ink
+// is inside: the cell moves up into its leading or down into its spare rows as needed. False
+// when the ink is taller than the label.
+bool PlaceTextInk(TCanvas& canvas, const std::wstring& text, UINT format, TTextLayout layout, int height,
+                  int& cellTop) {
+  const int cell = canvas.TextHeight(L"Ag");  // also puts the font into the DC
+  cellTop = 0;
+  if (layout == TTextLayout::tlCenter) cellTop = (height - cell) / 2;
+  if (layout == TTextLayout::tlBottom) cellTop = height - cell;
+  int top = 0, bottom = cell;
+  if (!TextInkRows(canvas.Font().Handle(), text, format, top, bottom)) return true;
+  if (bottom - top > height) return false;
+  int shift = 0;
+  if (cellTop + bottom > height) shift = height - (cellTop + bottom);
+  if (cellTop + top + shift < 0) shift = -(cellTop + top);
+  cellTop += shift;
+  return true;
+}
+
+}  // namespace
+
+void TLabel::FitFontToHeight(TCanvas& canvas) {
+  // A fixed height made for one face may be too low for the face the system puts in its place
+  // (more leading, deeper descenders). The text moves into its leading first; where its ink is
+  // still taller than the label the font steps down a pixel at a time, so no ink is cut off.
+  int cellTop = 0;
+  while (!PlaceTextInk(canvas, Caption(), TextFormat(), FLayout, Height(), cellTop) &&
+         std::abs(canvas.Font().Height()) > 1) {
+    const int fontHeight = canvas.Font().Height();
+    canvas.Font().SetHeight(fontHeight < 0 ? fontHeight + 1 : fontHeight - 1);
+  }
+}
+
 void TLabel::Paint() {
   TCanvas& canvas = Canvas();
   RECT r{0, 0, Width(), Height()};
@@ -419,7 +507,12 @@ void TLabel::Paint() {
   canvas.Font().Assign(*Font());
   const std::wstring text = Caption();
   RECT textRect = r;
-  if (FLayout != TTextLayout::tlTop) {
+  if (!FWordWrap && !text.empty()) {
+    FitFontToHeight(canvas);
+    int cellTop = 0;
+    PlaceTextInk(canvas, text, TextFormat(), FLayout, Height(), cellTop);
+    textRect.top = cellTop;
+  } else if (FLayout != TTextLayout::tlTop) {
     RECT calc = r;
     canvas.DrawText(text, calc, TextFormat() | DT_CALCRECT);
     const int h = calc.bottom - calc.top;

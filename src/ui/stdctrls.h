@@ -152,6 +152,7 @@ protected:
 
 private:
   void AdjustBounds();
+  void FitFontToHeight(TCanvas& canvas);
   TAlignment FAlignment = TAlignment::taLeftJustify;
   TTextLayout FLayout = TTextLayout::tlTop;
   bool FTransparent = false;

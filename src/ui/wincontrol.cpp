@@ -245,6 +245,9 @@ void TWinControl::RecreateWnd() {
 void TWinControl::InsertControl(TControl* control) {
   control->FParent = this;
   FControls.push_back(control);
+  // A control made by code is in design units (or at another form's scale): it joins this
+  // parent's scale before it gets a window.
+  if (control->FCurrentDpi != CurrentDpi()) control->ChangeScale(control->FCurrentDpi, CurrentDpi());
   if (auto* win = dynamic_cast<TWinControl*>(control)) {
     FTabList.push_back(win);
     if (FHandle) win->HandleNeeded();
@@ -473,6 +476,13 @@ void TWinControl::BoundsChanged() {
   } else {
     Realign();
   }
+}
+
+void TWinControl::ChangeScale(int fromDpi, int toDpi) {
+  DisableAlign();
+  TControl::ChangeScale(fromDpi, toDpi);
+  for (TControl* child : std::vector<TControl*>(FControls)) child->ChangeScale(child->CurrentDpi(), toDpi);
+  EnableAlign();
 }
 
 void TWinControl::UpdateBounds() {

@@ -110,6 +110,8 @@ protected:
   std::wstring GetText() const override;
   void SetText(const std::wstring& text) override;
   void BoundsChanged() override;
+  // Scales the control, then its children, and aligns once at the end.
+  void ChangeScale(int fromDpi, int toDpi) override;
   // The area of the client rectangle that children are aligned in.
   virtual void AdjustClientRect(RECT& rect);
   virtual void AlignControls(TControl* control, RECT& rect);

@@ -9,6 +9,7 @@
 
 #include "app_fixture.h"
 #include "base/stream.h"
+#include "registry_value.h"
 #include "skin/file/quick_ini.h"
 #include "skin/file/skin_reader.h"
 
@@ -72,34 +73,6 @@ COLORREF TopPicturePixel(const std::filesystem::path& skin) {
   if (p + 3 > b.size()) return CLR_INVALID;
   return RGB(b[p + 2], b[p + 1], b[p]);
 }
-
-// A per-user registry value, put back as it was when the test ends.
-class TRegistryValue {
-public:
-  TRegistryValue(const wchar_t* key, const wchar_t* name) : FKey(key), FName(name) {
-    DWORD size = sizeof FOld;
-    FHad = RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &FType, FOld, &size) == ERROR_SUCCESS;
-    FSize = size;
-  }
-  ~TRegistryValue() {
-    if (FHad)
-      RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FName, FType, FOld, FSize);
-    else
-      RegDeleteKeyValueW(HKEY_CURRENT_USER, FKey, FName);
-  }
-  void SetDword(DWORD value) { RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FName, REG_DWORD, &value, sizeof value); }
-  void SetText(const std::wstring& value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, FKey, FName, REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  }
-
-private:
-  const wchar_t* FKey;
-  const wchar_t* FName;
-  bool FHad = false;
-  DWORD FType = 0, FSize = 0;
-  BYTE FOld[256]{};
-};
 
 void BroadcastSettingChange(WPARAM what, const wchar_t* area) {
   DWORD_PTR result = 0;

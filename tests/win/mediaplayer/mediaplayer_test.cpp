@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -252,6 +253,48 @@ TEST_F(MediaPlayer, TheStripShowsTheGlyphOfEachLook) {
   EXPECT_GT(count(2, RGB(128, 128, 128)), 20);  // stop greyed
   EXPECT_EQ(count(2, RGB(0, 0, 0)), 0);
   EXPECT_EQ(count(0, RGB(128, 128, 0)), 0);  // the olive key never shows
+}
+
+// The glyphs take the player's scale: stretched from the 96-DPI glyph, or from 168 DPI the
+// double-size one where the program has it; either way the same place and size.
+TEST(MediaPlayerScale, GlyphsGrowWithTheFormsScale) {
+  TestApplication();
+  const auto playGlyph = [](int dpi) {
+    TOwned<TForm> form(new TForm(nullptr));
+    form->SetBounds(40, 40, 420, 200);
+    form->ScaleForDpi(dpi);
+    form->Show();
+    auto* player = new TMediaPlayer(form.get());
+    player->SetBounds(10, 20, 279, 30);
+    player->SetParent(form.get());
+    player->SetColoredButtons(ButtonBit(TMPBtnType::btPlay));
+    PumpMessages();
+    TProbeDC probe(player->Width(), player->Height(), RGB(255, 0, 255));
+    SendMessageW(player->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(probe.Get()), 0);
+    // The green ink's bounding box in the first button.
+    RECT box{1000, 1000, -1, -1};
+    const int buttonWidth = player->Width() / 9;
+    for (int y = 0; y < player->Height(); ++y)
+      for (int x = 0; x < buttonWidth; ++x)
+        if (probe.At(x, y) == RGB(0, 150, 0)) {
+          box.left = std::min<LONG>(box.left, x);
+          box.top = std::min<LONG>(box.top, y);
+          box.right = std::max<LONG>(box.right, x + 1);
+          box.bottom = std::max<LONG>(box.bottom, y + 1);
+        }
+    EXPECT_EQ(player->Height(), MulDiv(30, dpi, 96)) << dpi;
+    return std::make_pair(box, buttonWidth);
+  };
+  const auto [at96, width96] = playGlyph(96);
+  ASSERT_GT(at96.right - at96.left, 4);
+  for (int dpi : {144, 192}) {
+    const auto [box, buttonWidth] = playGlyph(dpi);
+    const double scale = dpi / 96.0;
+    EXPECT_NEAR(box.right - box.left, (at96.right - at96.left) * scale, 3) << dpi;
+    EXPECT_NEAR(box.bottom - box.top, (at96.bottom - at96.top) * scale, 3) << dpi;
+    // Still centred in its button.
+    EXPECT_NEAR((box.left + box.right) / 2.0, buttonWidth / 2.0, 3) << dpi;
+  }
 }
 
 // A form description sets the player's properties by name; AutoOpen opens the file once the
