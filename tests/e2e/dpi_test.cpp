@@ -1,6 +1,7 @@
 // The real corvana.exe at display scales of 100 to 200 %, set the way the system keeps them
 // (the per-user "LogPixels"): the window and every control at the design size times the scale,
-// and a batch that gives the same lines as at 100 %.
+// the skin's frame scaled with them, a batch that gives the same lines as at 100 %, and the
+// skinned close button working where it is drawn.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,6 +53,24 @@ void ExpectBox(const char* what, HWND window, const Box& expected) {
   EXPECT_TRUE(within) << what << ": " << Text(b) << ", expected " << Text(expected);
 }
 
+// Left, top, right and bottom widths of the skinned frame around the client area.
+RECT FrameOf(HWND window) {
+  const RECT outer = TAppDriver::ScreenRect(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  return RECT{origin.x - outer.left, origin.y - outer.top, outer.right - origin.x - client.right,
+              outer.bottom - origin.y - client.bottom};
+}
+
+// The default skin's close button at 96 DPI: 30 x 22, 4 below the top, its left edge 35 in
+// from the right.
+POINT CloseButtonMiddle(HWND window, int dpi) {
+  const RECT r = TAppDriver::ScreenRect(window);
+  return POINT{r.right - S(35, dpi) + S(30, dpi) / 2, r.top + S(4, dpi) + S(22, dpi) / 2};
+}
+
 class DpiTest : public AppTest {
 protected:
   // Every windowed control against its design rectangle at the scale. The tab sheets are the
@@ -101,6 +120,7 @@ protected:
 TEST_F(DpiTest, WindowAndControlsAreTheDesignTimesTheScaleAndABatchGivesTheSameLines) {
   WriteDatabase(TestDatabase());
   std::vector<std::wstring> reference;
+  RECT frame96{};
   for (const int dpi : kScales) {
     SCOPED_TRACE("at " + std::to_string(dpi) + " DPI");
     // The scale of the processes started while it is set; put back even when a check fails.
@@ -112,6 +132,13 @@ TEST_F(DpiTest, WindowAndControlsAreTheDesignTimesTheScaleAndABatchGivesTheSameL
     TAppDriver::WaitUntil([&] { return SendMessageW(app.MainWindow(), 0x3523, 0, 0) == 1; }, 5000);
     Sleep(300);
     CheckLayout(dpi);
+    // The skin's frame is its borders at the scale.
+    const RECT frame = FrameOf(app.MainWindow());
+    if (dpi == kScales[0]) frame96 = frame;
+    EXPECT_NEAR(frame.left, S(frame96.left, dpi), 1);
+    EXPECT_NEAR(frame.top, S(frame96.top, dpi), 1);
+    EXPECT_NEAR(frame.right, S(frame96.right, dpi), 1);
+    EXPECT_NEAR(frame.bottom, S(frame96.bottom, dpi), 1);
 
     const auto lines = Query(L"1.0.0.1\r\n8.8.8.8\r\n127.0.0.1\r\n", 3);
     if (reference.empty()) {
@@ -121,6 +148,11 @@ TEST_F(DpiTest, WindowAndControlsAreTheDesignTimesTheScaleAndABatchGivesTheSameL
     } else {
       EXPECT_EQ(lines, reference);
     }
+    // The skinned close button, clicked where it is drawn at this scale, ends the program.
+    SetForegroundWindow(app.MainWindow());
+    Sleep(200);
+    TAppDriver::MouseClick(CloseButtonMiddle(app.MainWindow(), dpi));
+    EXPECT_TRUE(app.WaitExit(10000));
     app.Kill();
   }
 }

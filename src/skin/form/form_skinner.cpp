@@ -623,10 +623,10 @@ bool TWinSkinForm::FrameStage2(TMessage& m) {
       MakeIconBitmap();
       return true;
     case WM_DPICHANGED:
-      // The window takes its new place and its controls their new sizes first; then the skin
-      // is made again for the new scale and the frame fitted around the new client area.
-      CallPrevious(m);
+      // The skin is made for the new scale first, so that when the window then takes the
+      // suggested rectangle (its old one scaled) the new frame leaves the scaled client inside.
       if (SkinData && !IsChildWindow) SkinData->SetDpi(LOWORD(m.WParam));
+      CallPrevious(m);
       m.Result = 0;
       return true;
     case WM_COMMAND: {

@@ -171,6 +171,11 @@ TEST_F(DisplayScaleTest, ALiveScaleChangeAndBackLeavesTheWindowAsItWas) {
   change(144, bigger);
   EXPECT_EQ(data->Dpi(), 144);
   EXPECT_EQ(RectText(Borders()), RectText(RECT{9, 42, 11, 6}));
+  // The suggested rectangle holds the scaled client inside the scaled frame.
+  RECT scaled{};
+  GetClientRect(form->Handle(), &scaled);
+  EXPECT_NEAR(scaled.right, ScaleByDpi(client.right, 144), 1);
+  EXPECT_NEAR(scaled.bottom, ScaleByDpi(client.bottom, 144), 1);
   EXPECT_EQ(PaintedAt(Close().Bounds.left + 2, Close().Bounds.top + 2), FrameColour(kClose, 1));
   change(96, start);
   EXPECT_EQ(RectText(Borders()), RectText(RECT{kLeft, kTop, kRight, kBottom}));
