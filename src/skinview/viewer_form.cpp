@@ -55,6 +55,8 @@ TSkinViewForm::TSkinViewForm(TComponent* owner, const std::wstring& skinFile) : 
     };
   }
   FollowHighContrast();
+  // The status line names the scale, which a move to another monitor changes.
+  OnDpiChanged = [this](TObject*) { UpdateState(); };
   UpdateState();
 }
 
@@ -184,9 +186,7 @@ std::wstring TSkinViewForm::StatusText() const {
   text += L"（" + (FSkinFile.empty() ? std::wstring(L"内置默认皮肤") : FSkinFile) + L"）";
   text += Skinning() ? L"    换肤：开启" : FHighContrast ? L"    换肤：关闭（高对比度）" : L"    换肤：关闭";
   text += L"    缩放：" + std::to_wstring(SkinScalePercent()) + L"%";
-  // Handle() only reads the handle once it exists.
-  const int display =
-      ScaleByDpi(100, HandleAllocated() ? WindowDpi(const_cast<TSkinViewForm*>(this)->Handle()) : SystemDpi());
+  const int display = ScaleByDpi(100, CurrentDpi());
   if (display != SkinScalePercent()) text += L"（预览，显示器 " + std::to_wstring(display) + L"%）";
   text += L"    F2 开关换肤  F3 缩放预览  Ctrl+O 打开皮肤";
   return text;

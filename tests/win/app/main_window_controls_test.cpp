@@ -5,6 +5,8 @@
 #include "app/main_form.h"
 #include "base/codec.h"
 #include "skin/model/skin_manage.h"
+#include "ui/dpi.h"
+#include "ui/skin_messages.h"
 #include "win/support/ui_test.h"
 
 namespace {
@@ -91,6 +93,54 @@ TEST(MainWindowControls, LaidOutTitledAndOrderedAsDesigned) {
   EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"");
   EXPECT_EQ(form->StatusBar1->Panel(1)->Text(), L"");
   EXPECT_FALSE(form->StatusBar1->Panel(2)->Text().empty());
+  form.reset();
+  FreeSkinManager();
+}
+
+// Told of another scale, the skinned main window takes the suggested place, its controls and
+// the skin's frame scale, and going back gives exactly the window it was.
+TEST(MainWindowControls, ASkinnedWindowRescalesLiveAndBack) {
+  TestApplication();
+  TOwned<TForm1> form(new TForm1(nullptr));
+  form->Show();
+  SetForegroundWindow(form->Handle());
+  for (int i = 0; i < 100 && SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0) != 1; ++i) PumpMessages(20);
+  ASSERT_EQ(SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0), 1);
+  PumpMessages(50);
+  const HWND window = form->Handle();
+  const auto outer = [&] {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+  };
+  const auto frame = [&] {
+    const RECT r = outer();
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return POINT{origin.x - r.left, origin.y - r.top};
+  };
+  const RECT start = outer();
+  const POINT frame96 = frame();
+  const std::string button96 = Bounds(form->Button_TCPUDP);
+  const int client96 = form->ClientWidth();
+
+  RECT suggested = start;
+  suggested.right = start.left + ScaleByDpi(start.right - start.left, 144);
+  suggested.bottom = start.top + ScaleByDpi(start.bottom - start.top, 144);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  PumpMessages(50);
+  EXPECT_EQ(RectText(outer()), RectText(suggested));
+  EXPECT_NEAR(frame().x, ScaleByDpi(frame96.x, 144), 1);
+  EXPECT_NEAR(frame().y, ScaleByDpi(frame96.y, 144), 1);
+  EXPECT_NEAR(form->ClientWidth(), ScaleByDpi(client96, 144), 2);
+  EXPECT_EQ(form->Button_TCPUDP->Height(), ScaleByDpi(24, 144));
+
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&start));
+  PumpMessages(50);
+  EXPECT_EQ(RectText(outer()), RectText(start));
+  EXPECT_EQ(frame().x, frame96.x);
+  EXPECT_EQ(frame().y, frame96.y);
+  EXPECT_EQ(Bounds(form->Button_TCPUDP), button96);
   form.reset();
   FreeSkinManager();
 }

@@ -122,6 +122,34 @@ TEST_F(SkinViewTest, F3StepsThePreviewScaleAndTheFrameFollowsWithoutTheDisplayCh
   EXPECT_TRUE(errors.empty());
 }
 
+TEST_F(SkinViewTest, AnotherDisplayScaleRescalesTheViewerLiveAndBack) {
+  Start();
+  ASSERT_TRUE(Skinned());
+  auto* skinner = dynamic_cast<TWinSkinForm*>(SkinManager()->FormSkinnerOf(form->Handle()));
+  ASSERT_NE(skinner, nullptr);
+  const int top96 = skinner->FrameTop;
+  RECT start{};
+  GetWindowRect(form->Handle(), &start);
+  const auto change = [&](int dpi, const RECT& suggested) {
+    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    PumpMessages(kSettle);
+  };
+  RECT bigger = start;
+  bigger.right = start.left + ScaleByDpi(start.right - start.left, 144);
+  bigger.bottom = start.top + ScaleByDpi(start.bottom - start.top, 144);
+  change(144, bigger);
+  EXPECT_EQ(skinner->FrameTop, ScaleByDpi(top96, 144));
+  const std::wstring status = form->StatusBar()->SimpleText();
+  EXPECT_NE(status.find(L"缩放：150%"), std::wstring::npos) << status;
+  EXPECT_EQ(status.find(L"（预览"), std::wstring::npos) << status;
+  change(96, start);
+  EXPECT_EQ(skinner->FrameTop, top96);
+  RECT back{};
+  GetWindowRect(form->Handle(), &back);
+  EXPECT_EQ(RectText(back), RectText(start));
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(SkinViewTest, AnotherSkinFileIsUsedAtRunTime) {
   Start();
   const auto path = TempFile("corvana-skinview-other.skin", OtherSkin());
