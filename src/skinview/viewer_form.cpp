@@ -186,7 +186,8 @@ std::wstring TSkinViewForm::StatusText() const {
   text += L"（" + (FSkinFile.empty() ? std::wstring(L"内置默认皮肤") : FSkinFile) + L"）";
   text += Skinning() ? L"    换肤：开启" : FHighContrast ? L"    换肤：关闭（高对比度）" : L"    换肤：关闭";
   text += L"    缩放：" + std::to_wstring(SkinScalePercent()) + L"%";
-  const int display = ScaleByDpi(100, CurrentDpi());
+  // Before its window exists the form is not scaled yet; it will be to the system's scale.
+  const int display = ScaleByDpi(100, HandleAllocated() ? CurrentDpi() : SystemDpi());
   if (display != SkinScalePercent()) text += L"（预览，显示器 " + std::to_wstring(display) + L"%）";
   text += L"    F2 开关换肤  F3 缩放预览  Ctrl+O 打开皮肤";
   return text;
