@@ -1,10 +1,10 @@
 #include "skin/file/picture_scale.h"
 
-#include "base/scale.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+
+#include "base/scale.h"
 
 namespace {
 

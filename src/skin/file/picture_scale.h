@@ -16,7 +16,9 @@ struct TPixelPicture {
   int Width = 0;
   int Height = 0;
   std::vector<std::uint32_t> Pixels;
-  std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)]; }
+  std::uint32_t At(int x, int y) const {
+    return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)];
+  }
 };
 
 // One axis of a picture: Cells frames side by side along it (1 when the frames run along the

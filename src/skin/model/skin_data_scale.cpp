@@ -136,10 +136,12 @@ void TSkinData::ScaleObjects() {
     ScalePictureAt(Tabs->SecondImage, {}, {});
     strip(*Tabs, Tabs->Frame);
   }
-  for (auto* object : {&StatusBarEdges, &TabPane, &ToolBars, &SunkEdge, &ExtraImages, &Headerbar, &MenuItem,
-                       &MenuBackground, &Scrollbar, &HorzScroll, &VertScroll, &HorzScrollThumb, &VertScrollThumb,
-                       &TrackbarThumbHorz, &TrackbarThumbVert, &TrackbarThumbLeft, &TrackbarThumbRight,
-                       &TrackbarThumbUp, &TrackbarThumbDown, &Track, &TrackVert})
+  for (auto* object : {&StatusBarEdges,     &TabPane,           &ToolBars,          &SunkEdge,
+                       &ExtraImages,        &Headerbar,         &MenuItem,          &MenuBackground,
+                       &Scrollbar,          &HorzScroll,        &VertScroll,        &HorzScrollThumb,
+                       &VertScrollThumb,    &TrackbarThumbHorz, &TrackbarThumbVert, &TrackbarThumbLeft,
+                       &TrackbarThumbRight, &TrackbarThumbUp,   &TrackbarThumbDown, &Track,
+                       &TrackVert})
     slot(*object, *object ? (*object)->Frame : 1);
   if (ComboButton) {
     strip(*ComboButton, ComboButton->Frame);

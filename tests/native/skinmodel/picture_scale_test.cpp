@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "base/scale.h"
-
 #include <random>
 #include <set>
+
+#include "base/scale.h"
 
 namespace {
 
@@ -120,7 +120,8 @@ TEST(ScaleByDpi, RoundsHalvesAwayFromZeroAndComesBackFromEveryCommonScale) {
   EXPECT_EQ(ScaleByDpi(3, 120), 4);
   EXPECT_EQ(MulDivRound(7, 1, 0), 7);  // no ratio: unchanged
   for (int dpi : {120, 144, 192})
-    for (int v = -700; v <= 700; ++v) ASSERT_EQ(RescaleDpi(ScaleByDpi(v, dpi), dpi, kDesignDpi), v) << v << " at " << dpi;
+    for (int v = -700; v <= 700; ++v)
+      ASSERT_EQ(RescaleDpi(ScaleByDpi(v, dpi), dpi, kDesignDpi), v) << v << " at " << dpi;
 }
 
 }  // namespace

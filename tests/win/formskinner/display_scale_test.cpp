@@ -29,10 +29,10 @@ TTestSkin ScaleSkin(bool twiceTop, bool wrongTwiceLeft) {
   skin.Strip("close.bmp", 4, kButtonW, kButtonH, kClose);
   if (twiceTop) skin.Strip("top@2x.bmp", 2, 160, 2 * kTop, kTwiceTop, true);
   if (wrongTwiceLeft) skin.Strip("left@2x.bmp", 2, 2 * kLeft + 1, 60, kTwiceLeft);
-  skin.Ini("[Personality]\r\nLeft=left.bmp\r\nLeftFrame=2\r\nRight=right.bmp\r\nRightFrame=2\r\nTop=top.bmp\r\n"
-           "TopFrame=2\r\nBottom=bottom.bmp\r\nBottomFrame=2\r\n[ButtonClose]\r\nAction=0\r\nAlign=1\r\nXcoord=" +
-           std::to_string(kButtonX) + "\r\nYcoord=" + std::to_string(kButtonY) +
-           "\r\nframe=4\r\nButtonImage=close.bmp\r\n");
+  skin.Ini(
+      "[Personality]\r\nLeft=left.bmp\r\nLeftFrame=2\r\nRight=right.bmp\r\nRightFrame=2\r\nTop=top.bmp\r\n"
+      "TopFrame=2\r\nBottom=bottom.bmp\r\nBottomFrame=2\r\n[ButtonClose]\r\nAction=0\r\nAlign=1\r\nXcoord=" +
+      std::to_string(kButtonX) + "\r\nYcoord=" + std::to_string(kButtonY) + "\r\nframe=4\r\nButtonImage=close.bmp\r\n");
   return skin;
 }
 
@@ -118,8 +118,8 @@ TEST_F(DisplayScaleTest, FrameButtonsAndHitTestsFollowTheScaleAndTheCloseButtonW
     const RECT w = WindowRect();
     const int width = w.right - w.left;
     TWinSysButton& close = Close();
-    EXPECT_EQ(RectText(close.Bounds),
-              RectText(RECT{width - s(kButtonX), s(kButtonY), width - s(kButtonX) + s(kButtonW), s(kButtonY) + s(kButtonH)}));
+    EXPECT_EQ(RectText(close.Bounds), RectText(RECT{width - s(kButtonX), s(kButtonY), width - s(kButtonX) + s(kButtonW),
+                                                    s(kButtonY) + s(kButtonH)}));
     const int cx = (close.Bounds.left + close.Bounds.right) / 2, cy = (close.Bounds.top + close.Bounds.bottom) / 2;
     EXPECT_EQ(PaintedAt(cx, cy), FrameColour(kClose, 1));
     // The caption band reaches down to the scaled top border.
