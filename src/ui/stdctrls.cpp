@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <cwctype>
 
 #include "ui/form.h"
@@ -508,10 +509,18 @@ void TLabel::Paint() {
   const std::wstring text = Caption();
   RECT textRect = r;
   if (!FWordWrap && !text.empty()) {
-    FitFontToHeight(canvas);
-    int cellTop = 0;
-    PlaceTextInk(canvas, text, TextFormat(), FLayout, Height(), cellTop);
-    textRect.top = cellTop;
+    const LOGFONTW font = canvas.Font().LogFont();
+    const UINT format = TextFormat();
+    if (!FInkFit.Valid || std::memcmp(&FInkFit.Font, &font, sizeof font) != 0 || FInkFit.Text != text ||
+        FInkFit.Format != format || FInkFit.Layout != FLayout || FInkFit.Height != Height()) {
+      FitFontToHeight(canvas);
+      int cellTop = 0;
+      PlaceTextInk(canvas, text, format, FLayout, Height(), cellTop);
+      FInkFit = TInkFit{true, font, text, format, FLayout, Height(), canvas.Font().Height(), cellTop};
+    } else if (canvas.Font().Height() != FInkFit.FittedFontHeight) {
+      canvas.Font().SetHeight(FInkFit.FittedFontHeight);
+    }
+    textRect.top = FInkFit.CellTop;
   } else if (FLayout != TTextLayout::tlTop) {
     RECT calc = r;
     canvas.DrawText(text, calc, TextFormat() | DT_CALCRECT);

@@ -153,6 +153,19 @@ protected:
 private:
   void AdjustBounds();
   void FitFontToHeight(TCanvas& canvas);
+  // The last fit of the text's ink into the label: measuring draws the text off screen, so a
+  // paint of the same text, font, format and height reuses it.
+  struct TInkFit {
+    bool Valid = false;
+    LOGFONTW Font{};
+    std::wstring Text;
+    UINT Format = 0;
+    TTextLayout Layout = TTextLayout::tlTop;
+    int Height = 0;
+    int FittedFontHeight = 0;
+    int CellTop = 0;
+  };
+  TInkFit FInkFit;
   TAlignment FAlignment = TAlignment::taLeftJustify;
   TTextLayout FLayout = TTextLayout::tlTop;
   bool FTransparent = false;
