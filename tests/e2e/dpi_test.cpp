@@ -121,6 +121,7 @@ TEST_F(DpiTest, WindowAndControlsAreTheDesignTimesTheScaleAndABatchGivesTheSameL
   WriteDatabase(TestDatabase());
   std::vector<std::wstring> reference;
   RECT frame96{};
+  SIZE size96{};
   for (const int dpi : kScales) {
     SCOPED_TRACE("at " + std::to_string(dpi) + " DPI");
     // The scale of the processes started while it is set; put back even when a check fails.
@@ -134,7 +135,11 @@ TEST_F(DpiTest, WindowAndControlsAreTheDesignTimesTheScaleAndABatchGivesTheSameL
     CheckLayout(dpi);
     // The skin's frame is its borders at the scale.
     const RECT frame = FrameOf(app.MainWindow());
-    if (dpi == kScales[0]) frame96 = frame;
+    const RECT outer = TAppDriver::ScreenRect(app.MainWindow());
+    const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
+    if (dpi == kScales[0]) frame96 = frame, size96 = size;
+    EXPECT_NEAR(size.cx, S(size96.cx, dpi), kTolerance) << "outer width";
+    EXPECT_NEAR(size.cy, S(size96.cy, dpi), kTolerance) << "outer height";
     EXPECT_NEAR(frame.left, S(frame96.left, dpi), 1);
     EXPECT_NEAR(frame.top, S(frame96.top, dpi), 1);
     EXPECT_NEAR(frame.right, S(frame96.right, dpi), 1);
