@@ -9,26 +9,12 @@
 #include <sstream>
 
 #include "bench_database.h"
+#include "best_run.h"
 #include "support/temp_dir.h"
 
 namespace {
 
 constexpr size_t kLines = 200000;
-constexpr int kRuns = 3;
-
-// Best wall time of a few runs of a shell command, in seconds.
-double BestRun(const std::string& command) {
-  double best = 1e9;
-  for (int run = 0; run < kRuns; ++run) {
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0) {
-      std::cerr << "failed: " << command << "\n";
-      std::exit(1);
-    }
-    best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
-}
 
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

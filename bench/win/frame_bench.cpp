@@ -17,20 +17,9 @@
 #include "skin/model/skin_manage.h"
 #include "ui/application.h"
 #include "ui/skin_messages.h"
+#include "window_bench.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 // Builds the main window, shows it and handles its messages until it is first painted whole:
 // the window's first client paint, which comes after its frame (skinned: the first after the
@@ -95,11 +84,6 @@ double ProcessStartToFirstFrame(bool skinned) {
   }
   CloseHandle(painted);
   return ms;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 }  // namespace

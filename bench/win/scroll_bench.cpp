@@ -12,28 +12,12 @@
 #include "skin/model/skin_manage.h"
 #include "ui/application.h"
 #include "ui/stdctrls.h"
+#include "window_bench.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kLines = 10000;
 constexpr int kSteps = 300;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 // Milliseconds of each step: one line down and everything it repaints.
 std::vector<double> ScrollSteps(bool skinned) {

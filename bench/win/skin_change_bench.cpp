@@ -17,25 +17,9 @@
 #include "skinview/viewer_form.h"
 #include "ui/application.h"
 #include "ui/skin_messages.h"
+#include "window_bench.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 // Runs the action the last call scheduled, then lets every window paint.
 void Settle(HWND window) {
