@@ -13,17 +13,22 @@ bool Plausible(int dpi) {
 }  // namespace
 
 int SystemDpi() {
-  // GetDpiForSystem is there from Windows 10 1607; older systems give the screen's pixels.
-  using TGetDpiForSystem = UINT(WINAPI*)();
-  static const auto getDpiForSystem = User32Function<TGetDpiForSystem>("GetDpiForSystem");
-  if (getDpiForSystem) {
-    const int dpi = static_cast<int>(getDpiForSystem());
-    if (Plausible(dpi)) return dpi;
-  }
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
-  if (screen) ReleaseDC(nullptr, screen);
-  return Plausible(dpi) ? dpi : kDesignDpi;
+  // The system's scale is fixed for a process's life, and the skin asks for it on every paint
+  // and hit test: it is read once.
+  static const int dpi = [] {
+    // GetDpiForSystem is there from Windows 10 1607; older systems give the screen's pixels.
+    using TGetDpiForSystem = UINT(WINAPI*)();
+    const auto getDpiForSystem = User32Function<TGetDpiForSystem>("GetDpiForSystem");
+    if (getDpiForSystem) {
+      const int system = static_cast<int>(getDpiForSystem());
+      if (Plausible(system)) return system;
+    }
+    HDC screen = GetDC(nullptr);
+    const int pixels = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignDpi;
+    if (screen) ReleaseDC(nullptr, screen);
+    return Plausible(pixels) ? pixels : kDesignDpi;
+  }();
+  return dpi;
 }
 
 int WindowDpi(HWND window) {
