@@ -85,6 +85,7 @@ private:
   void BuildMenus();
   // Captions, checks and the recent list follow the state.
   void UpdateMenus();
+  void UpdateRecentItems();
   void AddRecentSkin(const std::wstring& path);
   void ReportError(const std::wstring& text);
   // F2 and Ctrl+O anywhere in this window.

@@ -117,27 +117,35 @@ void TSkinViewForm::BuildMenus() {
 
 void TSkinViewForm::UpdateMenus() {
   if (!FMainMenu) return;
+  // One build of the platform menu for all of this, and none when nothing changed.
+  FMainMenu->BeginUpdate();
   FToggleItem->SetCaption(Skinning() ? L"关闭皮肤(&C)" : L"启用皮肤(&C)");
   FStatusItem->SetChecked(FStatusBar && FStatusBar->Visible());
   for (int i = 0; i < FFolderItem->Count(); ++i)
     FFolderItem->Items(i)->SetChecked(!FSkinFile.empty() && FFolderItem->Items(i)->Hint() == FSkinFile);
   for (int i = 0; i < FPagesItem->Count(); ++i) FPagesItem->Items(i)->SetChecked(FPages && FPages->ActivePageIndex() == i);
-  // The recent list is rebuilt only when it changed, so the menu is not made anew for nothing.
-  std::vector<std::wstring> shown;
-  for (int i = 0; i < FRecentItem->Count(); ++i) {
-    if (FRecentItem->Items(i)->Enabled()) shown.push_back(FRecentItem->Items(i)->Hint());
-  }
-  if (shown == FRecent && FRecentItem->Count() > 0) return;
-  FRecentItem->Clear();
+  UpdateRecentItems();
+  FMainMenu->EndUpdate();
+}
+
+void TSkinViewForm::UpdateRecentItems() {
   if (FRecent.empty()) {
+    if (FRecentItem->Count() == 1 && !FRecentItem->Items(0)->Enabled()) return;
+    FRecentItem->Clear();
     Item(*this, FRecentItem, L"（没有）")->SetEnabled(false);
     return;
   }
+  // The same number of skins in another order: the items are relabelled in place.
+  if (FRecentItem->Count() != static_cast<int>(FRecent.size()) || !FRecentItem->Items(0)->Enabled()) {
+    FRecentItem->Clear();
+    for (size_t i = 0; i < FRecent.size(); ++i) Item(*this, FRecentItem, L"");
+  }
   for (size_t i = 0; i < FRecent.size(); ++i) {
     const std::wstring path = FRecent[i];
-    TMenuItem* recent = Item(*this, FRecentItem, L"&" + std::to_wstring(i + 1) + L" " + FileNameOf(path),
-                             [this, path](TObject*) { OpenSkinFile(path); });
+    TMenuItem* recent = FRecentItem->Items(static_cast<int>(i));
+    recent->SetCaption(L"&" + std::to_wstring(i + 1) + L" " + FileNameOf(path));
     recent->SetHint(path);
+    recent->OnClick = [this, path](TObject*) { OpenSkinFile(path); };
   }
 }
 

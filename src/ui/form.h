@@ -52,6 +52,11 @@ public:
   void SetWindowState(TWindowState state);
   TMainMenu* Menu() const { return FMenu; }
   void SetMenu(TMainMenu* menu);
+  // False while something else (a skin) draws the menu bar and took the menu off the window:
+  // a changed menu is then built and reported (CM_MENUCHANGED) but not put back on the window,
+  // which would shrink the client, lay it out, and grow and lay it out again.
+  bool MenuOnWindow() const { return FMenuOnWindow; }
+  void SetMenuOnWindow(bool value) { FMenuOnWindow = value; }
   TWinControl* ActiveControl() const { return FActiveControl; }
   void SetActiveControl(TWinControl* control);
   bool AutoScroll() const { return FAutoScroll; }
@@ -125,6 +130,7 @@ private:
   TPosition FPosition = TPosition::poDesigned;
   TWindowState FWindowState = TWindowState::wsNormal;
   TMainMenu* FMenu = nullptr;
+  bool FMenuOnWindow = true;
   TWinControl* FActiveControl = nullptr;
   bool FAutoScroll = false;
   bool FKeyPreview = false;

@@ -86,7 +86,12 @@ void TMenuItem::BeforeDestruction() {
 }
 
 void TMenuItem::Changed() {
-  if (TMenu* menu = GetParentMenu(); menu && !menu->IsLoading() && !menu->IsDestroying()) menu->MenuChanged();
+  TMenu* menu = GetParentMenu();
+  if (!menu || menu->IsLoading() || menu->IsDestroying()) return;
+  if (menu->Updating())
+    menu->FChangedWhileUpdating = true;
+  else
+    menu->MenuChanged();
 }
 
 void TMenuItem::SetCaption(const std::wstring& caption) {
@@ -310,14 +315,19 @@ void TMenu::BeforeDestruction() {
 }
 
 void TMenu::DestroyMenuHandle() {
-  if (!FHandle) return;
-  DestroyMenu(FHandle);  // destroys the drop-down menus too
+  if (const HMENU menu = DetachMenuHandle()) DestroyMenu(menu);  // destroys the drop-down menus too
+}
+
+HMENU TMenu::DetachMenuHandle() {
+  const HMENU menu = FHandle;
+  if (!menu) return nullptr;
   FHandle = nullptr;
   std::function<void(TMenuItem*)> clear = [&](TMenuItem* item) {
     item->FHandle = nullptr;
     for (TMenuItem* child : item->FItems) clear(child);
   };
   clear(FItems);
+  return menu;
 }
 
 HMENU TMenu::Handle() {
@@ -351,6 +361,12 @@ bool TMenu::AcceptChild(TComponent* child) { return FItems->AcceptChild(child); 
 
 void TMenu::MenuChanged() { DestroyMenuHandle(); }
 
+void TMenu::EndUpdate() {
+  if (FUpdating == 0 || --FUpdating > 0 || !FChangedWhileUpdating) return;
+  FChangedWhileUpdating = false;
+  if (!IsDestroying()) MenuChanged();
+}
+
 const TClassInfo& TMainMenu::StaticClassInfo() {
   static const TClassInfo info("TMainMenu", &TMenu::StaticClassInfo(), {},
                                [](TComponent* owner) { return new TMainMenu(owner); });
@@ -363,12 +379,18 @@ void TMainMenu::MenuChanged() {
     TMenu::MenuChanged();
     return;
   }
-  // Build the new menu first, put it on the window, then drop the old one.
   const HWND window = form->Handle();
   const HMENU old = GetMenu(window);
-  if (old) SetMenu(window, nullptr);
-  TMenu::MenuChanged();
+  if (!form->MenuOnWindow() && !old) {
+    TMenu::MenuChanged();
+    form->Perform(CM_MENUCHANGED);
+    return;
+  }
+  // The new menu takes the old one's place in one step, then the old one is destroyed: a window
+  // left without a menu for a moment would lay out its client twice.
+  const HMENU previous = DetachMenuHandle();
   SetMenu(window, Handle());
+  if (previous) DestroyMenu(previous);
   DrawMenuBar(window);
   form->Perform(CM_MENUCHANGED);
 }

@@ -131,11 +131,18 @@ public:
   void GetChildren(std::vector<TComponent*>& children) const override { FItems->GetChildren(children); }
   // The items changed: the platform menu is built anew.
   virtual void MenuChanged();
+  // Changes between BeginUpdate and the last EndUpdate build the platform menu once, at the end
+  // (each build puts a new menu on the form's window, which realigns its whole client).
+  void BeginUpdate() { ++FUpdating; }
+  void EndUpdate();
+  bool Updating() const { return FUpdating > 0; }
 
 protected:
   virtual HMENU CreateMenuHandle() = 0;
   void BeforeDestruction() override;
   void DestroyMenuHandle();
+  // Forgets the platform menu without destroying it; the caller owns what it returns.
+  HMENU DetachMenuHandle();
 
 private:
   TMenuItem* FItems;
@@ -143,6 +150,9 @@ private:
   bool FOwnerDraw = false;
   TImageList* FImages = nullptr;
   bool FRightToLeft = false;
+  int FUpdating = 0;
+  bool FChangedWhileUpdating = false;
+  friend class TMenuItem;
 };
 
 class TMainMenu : public TMenu {

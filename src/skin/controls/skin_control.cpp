@@ -268,7 +268,7 @@ void TSkinControl::Redraw() {
     GraphicControl->Invalidate();
   } else if (Handle) {
     InvalidateRect(Handle, nullptr, TRUE);
-    UpdateWindow(Handle);
+    if (!FormSkinner || !FormSkinner->PaintsLater()) UpdateWindow(Handle);
   }
 }
 

@@ -67,6 +67,7 @@ TWinSkinForm::~TWinSkinForm() {
   if (TSkinManage* manager = SkinManager()) manager->RemoveFormSkinner(this);
   FHoverTimer.reset();
   const bool windowGoing = LifeState == fsDestroying || LifeState == fsGone;
+  if (!windowGoing && IsWindow(Handle)) ReleaseAlign();
   FreeControlSkinners(!windowGoing);
   RestoreWindowProcs();
   HotObject = nullptr;
@@ -160,6 +161,9 @@ void TWinSkinForm::Attach(TSkinData* data) {
     return;
   }
   if (FrameSkinned) {
+    // Taking the menu off the window grows the client until the activation fits the skinned
+    // frame around it again: the form is laid out once, after both.
+    if (Form && MdiRole == mdiNone && !IsChildWindow) HoldAlign();
     CreateMenuBar();
     ComputeFrameMetrics();
     if (MenuBar) MenuBar->LayoutMenuBar();
@@ -240,9 +244,22 @@ void TWinSkinForm::Activate() {
       else UpdateWindowRegion(false);
     }
   }
+  ReleaseAlign();
   NotifySkinned();
   LifeState = fsActive;
   if (FHoverTimer) FHoverTimer->SetEnabled(true);
+}
+
+void TWinSkinForm::HoldAlign() {
+  if (AlignHeld || !Form) return;
+  Form->DisableAlign();
+  AlignHeld = true;
+}
+
+void TWinSkinForm::ReleaseAlign() {
+  if (!AlignHeld) return;
+  AlignHeld = false;
+  if (Form) Form->EnableAlign();
 }
 
 void TWinSkinForm::SizeGripCreated(HWND grip) {
@@ -368,6 +385,7 @@ void TWinSkinForm::Unskin() {
     UnskinLight();
     return;
   }
+  ReleaseAlign();
   SystemPopup.reset();
   HotObject = nullptr;
   if (FHoverTimer) FHoverTimer->SetEnabled(false);
@@ -380,6 +398,9 @@ void TWinSkinForm::Unskin() {
   }
   if (Form && LifeState != fsDestroying) Form->SetColor(SavedFormColor);
   SetSysMenuStyle(false);
+  // The menu back on the window and the platform's frame back around it are one change of the
+  // client: laid out once, at the end, to what it was before (so nothing moves).
+  if (LifeState != fsDestroying) HoldAlign();
   ReleaseMenuBar(true);
   // Before its activation the window was never fitted to the skinned frame: nothing to undo.
   if (LifeState != fsDestroying && LifeState != fsAttached && (MdiRole == mdiChild || !IsChildWindow)) {
@@ -391,6 +412,7 @@ void TWinSkinForm::Unskin() {
     const int h = (r.bottom - r.top) + PreSkinFrame.bottom - FrameTop - FrameBottom;
     SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
+  ReleaseAlign();
   SetWindowRgn(Handle, nullptr, TRUE);
   FRegion.Reset();
   RegionOwned = false;
@@ -412,6 +434,7 @@ void TWinSkinForm::UnskinLight() {
 }
 
 void TWinSkinForm::ReleaseHooks() {
+  ReleaseAlign();
   if (!FrameSkinned) {
     UnskinLight();
     return;
@@ -432,19 +455,24 @@ void TWinSkinForm::ReskinForm() {
         owned->SetColor(SkinData->Colour(SkinColour::ButtonFace));
     }
   }
+  PaintingLater = true;
   for (TSkinControl* skinner : FControlSkinners) skinner->SkinChanged();
   LifeState = fsReskinning;
   if (FrameSkinned && Form && SkinData->HasControl(xcPopupMenu)) OwnerDrawPopupMenus(Form, true);
   if (MenuBar) MenuBar->LayoutMenuBar();
   if (FrameSkinned && Form) {
     FitWindowToFrame(true);
-    Form->SetHeight(Form->Height() + 1);
-    Form->SetHeight(Form->Height() - 1);
+    // A new layout inside the new frame. The window keeps its client size, so this moves only
+    // what the skin's own sizes moved (a height step up and back would lay out and paint
+    // everything twice).
+    Form->Realign();
   }
   // A bare window takes the new frame around the same client area too; otherwise its client
   // would keep the old skin's borders and overlap the new ones.
   if (FrameSkinned && !Form && (!IsChildWindow || MdiRole == mdiChild)) FitWindowToFrame(true);
   UpdateWindowRegion();
+  PaintingLater = false;
+  RedrawWindow(Handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   NotifySkinned();
   LifeState = fsActive;
 }

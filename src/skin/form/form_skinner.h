@@ -110,6 +110,7 @@ public:
   bool AddControlSkinner(TSkinControl* skinner) override;
   void RemoveControlSkinner(TSkinControl* skinner) override;
   HWND HostWindow() const override { return Handle; }
+  bool PaintsLater() const override { return PaintingLater; }
   // A scrolled control made its window anew: its scroll-bar skinner is replaced by a new one.
   void ReskinScroll(HWND oldWindow);
   const std::vector<TSkinControl*>& ControlSkinners() const { return FControlSkinners; }
@@ -167,6 +168,10 @@ public:
   int Caps = 0;
   TFrameWindowState WindowState = wsNormalState;
   int LifeState = fsAttached;
+  // Set while a new skin is taken: the window and its controls are painted once at the end.
+  bool PaintingLater = false;
+  // The form's layout waits between taking the menu off and fitting the frame (HoldAlign).
+  bool AlignHeld = false;
   TSkinControl* HotControl = nullptr;
   const void* SkinManagerTag = nullptr;
   std::string WindowClassName;
@@ -203,6 +208,8 @@ private:
   void ReadWindowState();
   void SetSysMenuStyle(bool remove);
   void ReapplyFrame();
+  void HoldAlign();
+  void ReleaseAlign();
   void NotifySkinned();
   void UnskinLight();
   void ReleaseHooks();

@@ -96,12 +96,19 @@ void TWinSkinMenu::ReadHandleItems(HMENU menu, bool lookUpTextItemsOnly) {
   ItemCount = static_cast<int>(Items.size());
 }
 
+HMENU TWinSkinMenu::WindowMenu() const {
+  if (const HMENU menu = GetMenu(Owner->Handle)) return menu;
+  // A form that keeps its changed menu off the window while this bar draws it.
+  TCustomForm* form = Owner->Form;
+  return form && !form->MenuOnWindow() && form->Menu() ? form->Menu()->Handle() : nullptr;
+}
+
 void TWinSkinMenu::BuildItems() {
   if (BuildsFromFramework()) {
     BuildItemsFromFramework();
     return;
   }
-  const HMENU current = GetMenu(Owner->Handle);
+  const HMENU current = WindowMenu();
   if (!current) return;
   OsMenu = current;
   if (Owner->Form) {
@@ -109,11 +116,11 @@ void TWinSkinMenu::BuildItems() {
     if (!FrameworkMenu) return;
   }
   ReadHandleItems(OsMenu, false);
-  SetMenu(Owner->Handle, nullptr);
+  if (GetMenu(Owner->Handle)) SetMenu(Owner->Handle, nullptr);
 }
 
 void TWinSkinMenu::BuildItemsFromFramework() {
-  const HMENU current = GetMenu(Owner->Handle);
+  const HMENU current = WindowMenu();
   if (!current) return;
   OsMenu = current;
   if (Owner->Form) {
@@ -140,7 +147,7 @@ void TWinSkinMenu::BuildItemsFromFramework() {
     }
   }
   ItemCount = static_cast<int>(Items.size());
-  SetMenu(Owner->Handle, nullptr);
+  if (GetMenu(Owner->Handle)) SetMenu(Owner->Handle, nullptr);
 }
 
 void TWinSkinMenu::RebuildFromHandle(HMENU menu) {

@@ -47,6 +47,8 @@ public:
   void BuildItemsFromFramework();
   // Items from a new menu handle only (an MDI frame's new menu), then the layout.
   void RebuildFromHandle(HMENU menu);
+  // The menu on the window, or the form's own while it keeps a changed menu off the window.
+  HMENU WindowMenu() const;
   void PaintMenuBar(HDC dc, const RECT& band);
   void LayoutMenuBar();
   // The first item with a caption whose bounds hold the point (window coordinates).

@@ -441,6 +441,7 @@ void TWinSkinForm::CreateMenuBar() {
   GetClientRect(Handle, &before);
   MenuBar = std::make_unique<TWinSkinMenu>(this, SkinData);
   MenuBar->BuildItems();
+  if (Form && MdiRole == mdiNone) Form->SetMenuOnWindow(false);
   GetClientRect(Handle, &after);
   // The band takes the room the platform's menu bar had, so the client area stays.
   const int grown = static_cast<int>(after.bottom - before.bottom);
@@ -453,11 +454,14 @@ void TWinSkinForm::ReleaseMenuBar(bool giveBack) {
   if (Form && Form->Menu()) menu = Form->Menu()->Handle();
   if (HotObject && dynamic_cast<TMenuBtn*>(HotObject)) HotObject = nullptr;
   MenuBar.reset();
+  if (Form) Form->SetMenuOnWindow(true);
   if (giveBack && menu && IsMenu(menu) && IsWindow(Handle)) SetMenu(Handle, menu);
 }
 
 void TWinSkinForm::OnMenuChanged() {
-  if (!GetMenu(Handle)) return;
+  // The form keeps a changed menu off the window while the bar is drawn here.
+  const bool offWindow = MenuBar && Form && !Form->MenuOnWindow();
+  if (!GetMenu(Handle) && !offWindow) return;
   if (MenuBar && SkinData && SkinData->MenuUpdate()) {
     MenuBar->BuildItems();
     MenuBar->LayoutMenuBar();

@@ -6,6 +6,7 @@
 
 #include "skin/form/menu_paint.h"
 #include "skin/form/popup_menu.h"
+#include "ui/extctrls.h"
 #include "win/formskinner/menu_test_support.h"
 
 using namespace menutest;
@@ -294,6 +295,69 @@ TEST_F(MenuBarTest, UnskinGivesTheWindowItsMenuBarBackWithTheSameClient) {
   RECT client{};
   GetClientRect(form->Handle(), &client);
   EXPECT_EQ(RectText(client), RectText(clientBefore));
+}
+
+// Every round trip of the menu or the skin ends with the client it started with; on the way the
+// form must not be laid out to a client with the platform's bar added or taken away (each such
+// layout moves and repaints every control, twice per change).
+TEST_F(MenuBarTest, MenuChangesNewSkinsAndSkinningOffAndOnNeverLayTheClientOutInBetween) {
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetAlign(TAlign::alClient);
+  PumpMessages(10);
+  const SIZE size{panel->Width(), panel->Height()};
+  auto sizes = std::make_shared<std::vector<SIZE>>();
+  auto changes = std::make_shared<int>(0);
+  TWndMethod panelProc = panel->WindowProc;
+  panel->WindowProc = [sizes, panelProc](TMessage& m) {
+    if (m.Msg == WM_SIZE) sizes->push_back(SIZE{LOWORD(m.LParam), HIWORD(m.LParam)});
+    panelProc(m);
+  };
+  TWndMethod formProc = form->WindowProc;
+  form->WindowProc = [changes, formProc](TMessage& m) {
+    if (m.Msg == CM_MENUCHANGED) ++*changes;
+    formProc(m);
+  };
+  auto laidOutOnlyAt = [&](const char* step) {
+    PumpMessages(20);
+    for (const SIZE& s : *sizes) EXPECT_TRUE(s.cx == size.cx && s.cy == size.cy) << step << ": " << s.cx << "x" << s.cy;
+    EXPECT_EQ(panel->Width(), size.cx) << step;
+    EXPECT_EQ(panel->Height(), size.cy) << step;
+    sizes->clear();
+  };
+  // Three changes in one update: one new menu, reported once, drawn by the bar.
+  menu->BeginUpdate();
+  help->SetCaption(L"帮助(&H)");
+  checked->SetChecked(false);
+  edit->SetEnabled(true);
+  EXPECT_EQ(*changes, 0);
+  menu->EndUpdate();
+  EXPECT_EQ(*changes, 1);
+  EXPECT_EQ(Item(3).Caption, L"帮助(&H)");
+  EXPECT_TRUE(Item(1).ItemEnabled);
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+  menu->BeginUpdate();
+  help->SetCaption(L"帮助(&H)");
+  menu->EndUpdate();
+  EXPECT_EQ(*changes, 1);  // nothing changed: nothing rebuilt
+  laidOutOnlyAt("menu change while skinned");
+  data->RefreshSkin();
+  laidOutOnlyAt("new skin");
+  manager->PendingSkinData = data.get();
+  manager->PendingAction = saUnskinAll;
+  manager->RunScheduledAction();
+  ASSERT_EQ(GetMenu(form->Handle()), menu->Handle());
+  laidOutOnlyAt("skinning off");
+  help->SetCaption(L"&Help");
+  EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
+  EXPECT_EQ(GetMenuItemCount(GetMenu(form->Handle())), 4);
+  laidOutOnlyAt("menu change unskinned");
+  manager->Enabled = true;
+  ASSERT_TRUE(manager->SkinWindow(form->Handle()));
+  laidOutOnlyAt("skinning on");
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
+  panel->WindowProc = panelProc;
+  form->WindowProc = formProc;
 }
 
 TEST_F(MenuBarTest, TheBarsPopupIsSkinnedFrameRegionItemFramesAndMarks) {
