@@ -94,34 +94,88 @@ void TMenuItem::Changed() {
     menu->MenuChanged();
 }
 
+void TMenuItem::Restated() {
+  TMenu* menu = GetParentMenu();
+  if (!menu || menu->IsLoading() || menu->IsDestroying()) return;
+  if (!UpdateBuiltItem()) {
+    Changed();
+    return;
+  }
+  if (menu->Updating())
+    menu->FRestatedWhileUpdating = true;
+  else
+    menu->ItemsRestated();
+}
+
+bool TMenuItem::UpdateBuiltItem() {
+  if (!FParent) return false;
+  TMenu* menu = GetParentMenu();
+  const HMENU into = FParent->FParent ? FParent->FHandle : menu->FHandle;
+  if (!into || !FVisible) return true;  // not in a built menu: the next build has it
+  UINT position = 0;
+  for (TMenuItem* sibling : FParent->FItems) {
+    if (sibling == this) break;
+    if (sibling->FVisible) ++position;
+  }
+  std::wstring text;
+  MENUITEMINFOW info = ItemInfo(text, menu->FOwnerDraw, menu->FRightToLeft);
+  info.fMask &= ~static_cast<UINT>(MIIM_ID | MIIM_DATA);
+  return SetMenuItemInfoW(into, position, TRUE, &info) != FALSE;
+}
+
+MENUITEMINFOW TMenuItem::ItemInfo(std::wstring& text, bool ownerDraw, bool rightToLeft) const {
+  text = FCaption;
+  if (FShortCut) text += L"\t" + ShortCutToText(static_cast<TShortCut>(FShortCut));
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+  info.fType = IsLine() ? MFT_SEPARATOR : MFT_STRING;
+  if (FRadioItem) info.fType |= MFT_RADIOCHECK;
+  if (ownerDraw) info.fType |= MFT_OWNERDRAW;
+  if (rightToLeft) info.fType |= MFT_RIGHTORDER;
+  if (!IsLine()) {
+    info.fMask |= MIIM_STRING;
+    info.dwTypeData = text.data();
+  }
+  info.fState = (FChecked ? MFS_CHECKED : 0) | (FEnabled ? 0 : MFS_GRAYED) | (FDefault ? MFS_DEFAULT : 0);
+  info.wID = FCommand;
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(const_cast<TMenuItem*>(this));
+  return info;
+}
+
 void TMenuItem::SetCaption(const std::wstring& caption) {
   if (caption == FCaption) return;
+  const bool wasLine = IsLine();
   FCaption = caption;
-  Changed();
+  // Becoming a separator or text changes the item's kind: the menu is built anew.
+  if (wasLine != IsLine())
+    Changed();
+  else
+    Restated();
 }
 
 void TMenuItem::SetChecked(bool value) {
   if (value == FChecked) return;
   FChecked = value;
-  Changed();
+  Restated();
 }
 
 void TMenuItem::SetRadioItem(bool value) {
   if (value == FRadioItem) return;
   FRadioItem = value;
-  Changed();
+  Restated();
 }
 
 void TMenuItem::SetDefault(bool value) {
   if (value == FDefault) return;
   FDefault = value;
-  Changed();
+  Restated();
 }
 
 void TMenuItem::SetEnabled(bool value) {
   if (value == FEnabled) return;
   FEnabled = value;
-  Changed();
+  Restated();
 }
 
 void TMenuItem::SetVisible(bool value) {
@@ -133,13 +187,13 @@ void TMenuItem::SetVisible(bool value) {
 void TMenuItem::SetImageIndex(int index) {
   if (index == FImageIndex) return;
   FImageIndex = index;
-  Changed();
+  Restated();
 }
 
 void TMenuItem::SetShortCut(int shortcut) {
   if (shortcut == FShortCut) return;
   FShortCut = shortcut;
-  Changed();
+  Restated();
 }
 
 void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
@@ -223,23 +277,8 @@ void TMenuItem::Build(HMENU into, bool ownerDraw, bool rightToLeft) {
   UINT position = 0;
   for (TMenuItem* child : FItems) {
     if (!child->FVisible) continue;
-    std::wstring text = child->FCaption;
-    if (child->FShortCut) text += L"\t" + ShortCutToText(static_cast<TShortCut>(child->FShortCut));
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
-    info.fType = child->IsLine() ? MFT_SEPARATOR : MFT_STRING;
-    if (child->FRadioItem) info.fType |= MFT_RADIOCHECK;
-    if (ownerDraw) info.fType |= MFT_OWNERDRAW;
-    if (rightToLeft) info.fType |= MFT_RIGHTORDER;
-    if (!child->IsLine()) {
-      info.fMask |= MIIM_STRING;
-      info.dwTypeData = text.data();
-    }
-    info.fState = (child->FChecked ? MFS_CHECKED : 0) | (child->FEnabled ? 0 : MFS_GRAYED) |
-                  (child->FDefault ? MFS_DEFAULT : 0);
-    info.wID = child->FCommand;
-    info.dwItemData = reinterpret_cast<ULONG_PTR>(child);
+    std::wstring text;
+    MENUITEMINFOW info = child->ItemInfo(text, ownerDraw, rightToLeft);
     if (!child->FItems.empty()) {
       child->FHandle = CreatePopupMenu();
       child->Build(child->FHandle, ownerDraw, rightToLeft);
@@ -362,15 +401,27 @@ bool TMenu::AcceptChild(TComponent* child) { return FItems->AcceptChild(child); 
 void TMenu::MenuChanged() { DestroyMenuHandle(); }
 
 void TMenu::EndUpdate() {
-  if (FUpdating == 0 || --FUpdating > 0 || !FChangedWhileUpdating) return;
-  FChangedWhileUpdating = false;
-  if (!IsDestroying()) MenuChanged();
+  if (FUpdating == 0 || --FUpdating > 0) return;
+  const bool rebuild = FChangedWhileUpdating, restated = FRestatedWhileUpdating;
+  FChangedWhileUpdating = FRestatedWhileUpdating = false;
+  if (IsDestroying()) return;
+  if (rebuild)
+    MenuChanged();
+  else if (restated)
+    ItemsRestated();
 }
 
 const TClassInfo& TMainMenu::StaticClassInfo() {
   static const TClassInfo info("TMainMenu", &TMenu::StaticClassInfo(), {},
                                [](TComponent* owner) { return new TMainMenu(owner); });
   return info;
+}
+
+void TMainMenu::ItemsRestated() {
+  auto* form = dynamic_cast<TCustomForm*>(Owner());
+  if (!form || form->Menu() != this || !form->HandleAllocated()) return;
+  if (GetMenu(form->Handle())) DrawMenuBar(form->Handle());
+  form->Perform(CM_MENUCHANGED);
 }
 
 void TMainMenu::MenuChanged() {

@@ -90,7 +90,12 @@ protected:
 
 private:
   friend class TMenu;
+  // The items below changed: the platform menu is built anew.
   void Changed();
+  // Only this item's text or state changed: a built menu takes it in place.
+  void Restated();
+  bool UpdateBuiltItem();
+  MENUITEMINFOW ItemInfo(std::wstring& text, bool ownerDraw, bool rightToLeft) const;
   void Build(HMENU into, bool ownerDraw, bool rightToLeft);
 
   std::wstring FCaption;
@@ -131,6 +136,8 @@ public:
   void GetChildren(std::vector<TComponent*>& children) const override { FItems->GetChildren(children); }
   // The items changed: the platform menu is built anew.
   virtual void MenuChanged();
+  // Items' texts or states changed in the built menu: whoever shows it is told.
+  virtual void ItemsRestated() {}
   // Changes between BeginUpdate and the last EndUpdate build the platform menu once, at the end
   // (each build puts a new menu on the form's window, which realigns its whole client).
   void BeginUpdate() { ++FUpdating; }
@@ -152,6 +159,7 @@ private:
   bool FRightToLeft = false;
   int FUpdating = 0;
   bool FChangedWhileUpdating = false;
+  bool FRestatedWhileUpdating = false;
   friend class TMenuItem;
 };
 
@@ -161,6 +169,7 @@ class TMainMenu : public TMenu {
 public:
   explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
   void MenuChanged() override;
+  void ItemsRestated() override;
 
 protected:
   HMENU CreateMenuHandle() override { return CreateMenu(); }

@@ -114,7 +114,7 @@ void TSkinControl::AttachControl(ISkinnerHost* formSkinner, TSkinData* skinData,
     Control->SetColor(FaceColour());
   }
   if (ParentBackgroundCleared) Variant = 1;
-  Control->Invalidate();
+  if (!FormSkinner || !FormSkinner->PaintsLater()) Control->Invalidate();
   Attached = true;
   LifeState = kSkinnerAttached;
 }
@@ -141,7 +141,7 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skinData, ISkinnerHost* 
     WindowText = ToWide(buffer);
   }
   if (NewProc.Install(handle, [this](TMessage& message) { SkinWndProc(message); })) OldProc = NewProc.OldProc();
-  InvalidateRect(handle, nullptr, TRUE);
+  if (!FormSkinner || !FormSkinner->PaintsLater()) InvalidateRect(handle, nullptr, TRUE);
   Attached = true;
   LifeState = kSkinnerAttached;
 }
@@ -267,8 +267,10 @@ void TSkinControl::Redraw() {
   if (GraphicControl) {
     GraphicControl->Invalidate();
   } else if (Handle) {
-    InvalidateRect(Handle, nullptr, TRUE);
-    if (!FormSkinner || !FormSkinner->PaintsLater()) UpdateWindow(Handle);
+    if (!FormSkinner || !FormSkinner->PaintsLater()) {
+      InvalidateRect(Handle, nullptr, TRUE);
+      UpdateWindow(Handle);
+    }
   }
 }
 

@@ -27,8 +27,8 @@ public:
   virtual void RemoveControlSkinner(TSkinControl* skinner) = 0;
   // The skinned window, which takes the requests of its control skinners (null: none).
   virtual HWND HostWindow() const { return nullptr; }
-  // True while the host changes skins and paints every control once at the end: a control
-  // that wants a redraw then only marks itself.
+  // True while the host takes its controls over or changes skins and redraws the whole window
+  // once at the end: a control then neither paints nor marks itself.
   virtual bool PaintsLater() const { return false; }
 };
 

@@ -144,6 +144,8 @@ void TControlDiscovery::DiscoverFormControls(TCustomForm* form) {
       skinner->Free();
     }
   }
+  FWalking = true;
+  FSkin3rdLines.reset();
   ClassifyOwnedComponents(form);
   std::vector<TWinControl*> tabOrder;
   form->GetTabOrderList(tabOrder);
@@ -152,6 +154,18 @@ void TControlDiscovery::DiscoverFormControls(TCustomForm* form) {
     if (!control->HandleAllocated() || control->Tag() == disableTag || AnswersSkinQuery(control->Handle())) continue;
     ClassifyControl(control, form);
   }
+  FWalking = false;
+  FSkin3rdLines.reset();
+}
+
+const std::vector<std::string>& TControlDiscovery::Skin3rdLines() {
+  if (!FWalking || !FSkin3rdLines) {
+    FSkin3rdLines.emplace();
+    if (const TStrings* rows = FSite.SkinData ? FSite.SkinData->Skin3rd() : nullptr) {
+      for (int i = 0; i < rows->Count(); ++i) FSkin3rdLines->push_back(WideToUtf8(rows->Get(i)));
+    }
+  }
+  return *FSkin3rdLines;
 }
 
 void TControlDiscovery::ClassifyOwnedComponents(TComponent* component) {
@@ -223,12 +237,7 @@ void TControlDiscovery::ClassifyControl(TControl* control, TComponent* parent) {
 
 bool TControlDiscovery::LookupSkin3rd(const std::string& upperName, TControl* control) {
   if (!FSite.SkinData || !control) return false;
-  std::vector<std::string> lines;
-  if (const TStrings* rows = FSite.SkinData->Skin3rd()) {
-    lines.reserve(static_cast<size_t>(rows->Count()));
-    for (int i = 0; i < rows->Count(); ++i) lines.push_back(WideToUtf8(rows->Get(i)));
-  }
-  const std::optional<std::string> kind = FindSkin3rdKind(lines, upperName);
+  const std::optional<std::string> kind = FindSkin3rdKind(Skin3rdLines(), upperName);
   if (!kind) return false;
   Carry(PlanSkin3rdKind(*kind, LowerAscii(upperName), FactsOf(control), Switches()), control, TDecisionSource::Skin3rd);
   return true;

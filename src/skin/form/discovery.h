@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,8 +92,13 @@ private:
   bool AlreadySkinned(TControl* control) const;
   void Record(TDiscoveryRecord record);
 
+  // The Skin3rd rows in UTF-8: read once per walk of a form, anew for a single later window.
+  const std::vector<std::string>& Skin3rdLines();
+
   TDiscoverySite FSite;
   std::vector<TDiscoveryRecord> FRecords;
+  std::optional<std::vector<std::string>> FSkin3rdLines;
+  bool FWalking = false;
 };
 
 // Whether a window answers SKINMSG_QUERY with 1 (it is skinned, or is an overlay of the engine).

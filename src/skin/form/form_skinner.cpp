@@ -1,3 +1,5 @@
+#include "/tmp/prof/prof.h"
+#include <map>
 // TWinSkinForm: attaching, activation, the replacement window procedures and giving the window
 // its own look back.
 #include "skin/form/form_skinner.h"
@@ -224,8 +226,12 @@ void TWinSkinForm::Activate() {
     if (menu && SkinData && menu->Tag() != SkinData->DisableTag()) SetSkinnedMenuHandlers(*menu, SkinData, true, true);
   };
   FDiscovery = std::make_unique<TControlDiscovery>(site);
+  // The controls taken over are redrawn together, with the frame, not one by one.
+  PaintingLater = true;
   if (Form) FDiscovery->DiscoverFormControls(Form);
   else FDiscovery->DiscoverChildWindows(Handle);
+  PaintingLater = false;
+  RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   if (LifeState == fsAttached) {
     if (MdiRole == mdiChild) {
       if (WindowState == wsMaximizedState) {
@@ -361,10 +367,16 @@ void TWinSkinForm::FreeControlSkinners(bool detach) {
   while (!FControlSkinners.empty()) {
     TSkinControl* skinner = FControlSkinners.back();
     FControlSkinners.pop_back();
+    static std::map<std::string, std::pair<double,double>> acc; static int rounds=0;
+    const std::string k = skinner->ClassName();
+    double t=ProfNow();
     if (detach && skinner->LifeState != kSkinnerWindowDestroyed) skinner->Detach();
+    acc[k].first += ProfNow()-t; t=ProfNow();
     // Unlisted first, so its destruction does not look for itself in the list.
     skinner->FormSkinner = nullptr;
     skinner->Free();
+    acc[k].second += ProfNow()-t;
+    if (FControlSkinners.empty() && ++rounds == 20 && getenv("CORVANA_PROF")) for (auto& [a,b] : acc) fprintf(stderr, "DETACH %s %.1f %.1f\n", a.c_str(), b.first/20, b.second/20);
   }
   HotControl = nullptr;
 }
@@ -413,7 +425,8 @@ void TWinSkinForm::Unskin() {
     SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
   ReleaseAlign();
-  SetWindowRgn(Handle, nullptr, TRUE);
+  // No redraw of its own: the frame change above and the caller's repaint cover the window.
+  SetWindowRgn(Handle, nullptr, FALSE);
   FRegion.Reset();
   RegionOwned = false;
 }

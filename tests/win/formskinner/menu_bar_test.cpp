@@ -325,7 +325,7 @@ TEST_F(MenuBarTest, MenuChangesNewSkinsAndSkinningOffAndOnNeverLayTheClientOutIn
     EXPECT_EQ(panel->Height(), size.cy) << step;
     sizes->clear();
   };
-  // Three changes in one update: one new menu, reported once, drawn by the bar.
+  // Three changes in one update: reported once, drawn by the bar.
   menu->BeginUpdate();
   help->SetCaption(L"帮助(&H)");
   checked->SetChecked(false);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <functional>
 
 #include "win/support/ui_test.h"
 #include "ui/extctrls.h"
@@ -381,3 +382,67 @@ TEST(Controls, HintWindowFitsItsTextAndShowsWithoutTheFocus) {
 }
 
 }  // namespace
+
+// A changed text or state is taken by the built menu in place; only a change of the items' set
+// or kind builds a new one. Either way the window shows what the items say.
+TEST(Menus, TextAndStateChangesUpdateTheBuiltMenuInPlaceOtherChangesBuildItAnew) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  form->SetBounds(100, 100, 320, 200);
+  auto* menu = new TMainMenu(form.get());
+  auto add = [&](TMenuItem* parent, const wchar_t* caption) {
+    auto* item = new TMenuItem(form.get());
+    item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+  };
+  TMenuItem* file = add(menu->Items(), L"文件(&F)");
+  TMenuItem* open = add(file, L"打开");
+  TMenuItem* save = add(file, L"保存");
+  TMenuItem* quit = add(file, L"退出");
+  form->SetMenu(menu);
+  form->Show();
+  PumpMessages(30);
+  const HMENU bar = GetMenu(form->Handle());
+  ASSERT_NE(bar, nullptr);
+  auto text = [](HMENU m, UINT position) {
+    wchar_t buffer[64]{};
+    GetMenuStringW(m, position, buffer, 64, MF_BYPOSITION);
+    return std::wstring(buffer);
+  };
+  auto state = [](HMENU m, UINT position) { return GetMenuState(m, position, MF_BYPOSITION); };
+
+  save->SetVisible(false);  // not in the built menu: the next positions move up
+  const HMENU shown = GetMenu(form->Handle());
+  ASSERT_NE(shown, bar);
+  const HMENU shownDrop = GetSubMenu(shown, 0);
+  ASSERT_EQ(GetMenuItemCount(shownDrop), 2);
+  struct Step {
+    std::function<void()> change;
+    bool onBar;
+    UINT position;
+    std::wstring text;
+    UINT stateBits;
+  };
+  const Step steps[] = {
+      {[&] { quit->SetCaption(L"关闭"); }, false, 1, L"关闭", 0},
+      {[&] { quit->SetShortCut(scAlt | VK_F4); }, false, 1, L"关闭\t" + ShortCutToText(scAlt | VK_F4), 0},
+      {[&] { quit->SetChecked(true); }, false, 1, L"关闭\t" + ShortCutToText(scAlt | VK_F4), MF_CHECKED},
+      {[&] { open->SetEnabled(false); }, false, 0, L"打开", MF_GRAYED},
+      {[&] { file->SetCaption(L"档案(&F)"); }, true, 0, L"档案(&F)", 0},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    EXPECT_EQ(GetMenu(form->Handle()), shown) << "built anew for a change of text or state";
+    const HMENU in = step.onBar ? shown : shownDrop;
+    EXPECT_EQ(text(in, step.position), step.text);
+    EXPECT_EQ(state(in, step.position) & (MF_CHECKED | MF_GRAYED), step.stateBits) << step.position;
+  }
+  // A separator is another kind of item: the menu is built anew and still says it all.
+  open->SetCaption(L"-");
+  const HMENU rebuilt = GetMenu(form->Handle());
+  EXPECT_NE(rebuilt, shown);
+  EXPECT_EQ(GetMenuState(GetSubMenu(rebuilt, 0), 0, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+  EXPECT_EQ(text(GetSubMenu(rebuilt, 0), 1), L"关闭\t" + ShortCutToText(scAlt | VK_F4));
+  EXPECT_EQ(text(rebuilt, 0), L"档案(&F)");
+}
