@@ -231,7 +231,6 @@ void TWinSkinForm::Activate() {
   if (Form) FDiscovery->DiscoverFormControls(Form);
   else FDiscovery->DiscoverChildWindows(Handle);
   PaintingLater = false;
-  RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   if (LifeState == fsAttached) {
     if (MdiRole == mdiChild) {
       if (WindowState == wsMaximizedState) {
@@ -244,12 +243,15 @@ void TWinSkinForm::Activate() {
       }
     } else if (!IsChildWindow && FrameKind != fkNoCaption && WindowState != wsMinimizedState) {
       LifeState = fsFitting;
-      FitWindowToFrame(false);
+      // Nothing is drawn for the old frame on the way: the whole window is redrawn below.
+      FitWindowToFrame(false, true);
       LifeState = fsActive;
       if (WindowState == wsMaximizedState) ReapplyFrame();
       else UpdateWindowRegion(false);
     }
   }
+  // The controls taken over and the new frame: one redraw for all.
+  RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   ReleaseAlign();
   NotifySkinned();
   LifeState = fsActive;
@@ -279,7 +281,7 @@ void TWinSkinForm::NotifySkinned() {
 
 void TWinSkinForm::ReapplyFrame() { SetWindowPos(Handle, nullptr, 0, 0, 0, 0, kReapplyFrame); }
 
-void TWinSkinForm::FitWindowToFrame(bool refresh) {
+void TWinSkinForm::FitWindowToFrame(bool refresh, bool quiet) {
   if (WindowState == wsMaximizedState) {
     ReapplyFrame();
     return;
@@ -316,7 +318,8 @@ void TWinSkinForm::FitWindowToFrame(bool refresh) {
       w = needed;
     }
   }
-  SetWindowPos(Handle, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(Handle, nullptr, 0, 0, w, h,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | (quiet ? SWP_NOREDRAW : 0));
 }
 
 // ---- control skinners ----
@@ -422,13 +425,16 @@ void TWinSkinForm::Unskin() {
     if (MdiRole == mdiChild) ScreenToClient(GetParent(Handle), &topLeft);
     const int w = (r.right - r.left) + PreSkinFrame.right - FrameLeft - FrameRight;
     const int h = (r.bottom - r.top) + PreSkinFrame.bottom - FrameTop - FrameBottom;
-    SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // A window of its own is redrawn whole below; an MDI child leaves its old place to its parent.
+    const UINT quiet = MdiRole == mdiChild ? 0 : SWP_NOREDRAW;
+    SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, w, h, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | quiet);
   }
   ReleaseAlign();
   // No redraw of its own: the frame change above and the caller's repaint cover the window.
   SetWindowRgn(Handle, nullptr, FALSE);
   FRegion.Reset();
   RegionOwned = false;
+  if (LifeState != fsDestroying) RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::UnskinLight() {

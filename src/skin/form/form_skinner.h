@@ -70,7 +70,8 @@ public:
   // Without redraw where the window was just resized and repaints anyway: setting a region
   // is a frame change, a second full repaint under some window systems.
   void UpdateWindowRegion(bool redraw = true);
-  void FitWindowToFrame(bool refresh);
+  // Quiet: the window draws nothing for the change; its caller redraws it whole.
+  void FitWindowToFrame(bool refresh, bool quiet = false);
   POINT ScreenToFrame(POINT screen) const;
   void CallPrevious(TMessage& message);
   void MdiChildStateChanged(bool) override {}

@@ -6,6 +6,7 @@
 
 #include "skin/form/form_skinner.h"
 #include "skin/model/skin_manage.h"
+#include "ui/extctrls.h"
 #include "ui/skin_messages.h"
 #include "win/skinmodel/test_skin.h"
 #include "win/support/ui_test.h"
@@ -217,6 +218,42 @@ TEST_F(FormSkinnerTest, UnskinGivesThePlatformFrameBackWithTheSameClient) {
   EXPECT_EQ(GetWindowRgn(form->Handle(), region.Get()), ERROR);  // no region any more
   EXPECT_NE(SendMessageW(form->Handle(), SKINMSG_QUERY, 0, 0), 1);
   EXPECT_EQ(form->Color(), clBtnFace);
+}
+
+// Taking the window over and giving it back change its frame without drawing on the way; what
+// the window shows afterwards (read back from the window, not painted into memory) must be whole:
+// the skin's borders or the platform's, and the controls inside where they belong.
+TEST_F(FormSkinnerTest, OnTheWindowTheNewFrameAndTheControlsAreShownAfterSkinningOnAndOff) {
+  Start(FrameSkin(0));
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBevelOuter(TBevelCut::bvNone);
+  panel->SetBounds(20, 20, 60, 40);
+  panel->SetColor(RGB(10, 200, 30));
+  PumpMessages(20);
+  auto shown = [&](int x, int y) {
+    HDC dc = GetWindowDC(form->Handle());
+    const auto colour = static_cast<TColor>(GetPixel(dc, x, y));
+    ReleaseDC(form->Handle(), dc);
+    return colour;
+  };
+  auto skinBorder = [](TColor c) { return c == FrameColour(1, 1) || c == FrameColour(1, 2); };
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_NE(SkinIt(), nullptr);
+    PumpMessages(30);
+    const int mid = WindowSize().cy / 2;
+    EXPECT_TRUE(skinBorder(shown(3, mid))) << round << ": " << std::hex << shown(3, mid);
+    EXPECT_EQ(shown(kLeft + 40, kTop + 30), RGB(10, 200, 30)) << round;
+    UnskinAll();
+    PumpMessages(30);
+    EXPECT_FALSE(skinBorder(shown(3, mid))) << round;
+    POINT inPanel{40, 30};
+    MapWindowPoints(form->Handle(), nullptr, &inPanel, 1);
+    RECT outer{};
+    GetWindowRect(form->Handle(), &outer);
+    EXPECT_EQ(shown(inPanel.x - outer.left, inPanel.y - outer.top), RGB(10, 200, 30)) << round;
+    manager->Enabled = true;
+  }
 }
 
 TEST_F(FormSkinnerTest, NoHandlesAreLeftAfterManyRounds) {
