@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <unordered_map>
 
 #include "base/codec.h"
 #include "base/error.h"
@@ -65,6 +66,13 @@ UINT NextChildId() {
 
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK; }
 
+// The controls of this thread's windows. The window property stays the record anyone can read,
+// but reading it is a trip to the window server on some systems, and it was read per message.
+std::unordered_map<HWND, TWinControl*>& ThreadControls() {
+  thread_local std::unordered_map<HWND, TWinControl*> controls;
+  return controls;
+}
+
 }  // namespace
 
 const std::wstring& ControlPropertyName() {
@@ -85,6 +93,8 @@ ATOM ControlPropertyAtom() {
 
 TWinControl* ControlOfWindow(HWND window) {
   if (!window) return nullptr;
+  const auto& controls = ThreadControls();
+  if (const auto found = controls.find(window); found != controls.end()) return found->second;
   return static_cast<TWinControl*>(GetPropW(window, MAKEINTATOM(ControlPropertyAtom())));
 }
 
@@ -105,11 +115,13 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
     t_CreatingControl = nullptr;
     control->FHandle = window;
     SetPropW(window, MAKEINTATOM(ControlPropertyAtom()), control);
+    ThreadControls()[window] = control;
   }
   TMessage message{msg, wParam, lParam, 0};
   control->MainWndProc(message);
   if (msg == WM_NCDESTROY) {
     RemovePropW(window, MAKEINTATOM(ControlPropertyAtom()));
+    ThreadControls().erase(window);
     if (control->FHandle == window) control->FHandle = nullptr;
   }
   return message.Result;
@@ -143,6 +155,7 @@ TWinControl::~TWinControl() {
   if (FHandle) {
     // Deleted without Free: let the window die without reaching this half-destroyed object.
     RemovePropW(FHandle, MAKEINTATOM(ControlPropertyAtom()));
+    ThreadControls().erase(FHandle);
     DestroyWindow(FHandle);
     FHandle = nullptr;
   }

@@ -3,6 +3,7 @@
 
 #include <cwchar>
 #include <functional>
+#include <thread>
 
 #include "win/support/ui_test.h"
 #include "ui/extctrls.h"
@@ -445,4 +446,28 @@ TEST(Menus, TextAndStateChangesUpdateTheBuiltMenuInPlaceOtherChangesBuildItAnew)
   EXPECT_EQ(GetMenuState(GetSubMenu(rebuilt, 0), 0, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
   EXPECT_EQ(text(GetSubMenu(rebuilt, 0), 1), L"关闭\t" + ShortCutToText(scAlt | VK_F4));
   EXPECT_EQ(text(rebuilt, 0), L"档案(&F)");
+}
+
+// The control of a window is found on its own thread without asking the window server; the
+// answer must follow the window's life (made again, destroyed) and hold on other threads too.
+TEST(Components, TheControlOfAWindowFollowsItsWindowAndIsFoundFromAnyThread) {
+  TestApplication();
+  TOwned<TForm> form(new TForm(nullptr));
+  auto* panel = new TPanel(form.get());
+  panel->SetParent(form.get());
+  form->Show();
+  PumpMessages(10);
+  const HWND first = panel->Handle();
+  EXPECT_EQ(ControlOfWindow(first), panel);
+  panel->RecreateWnd();
+  const HWND second = panel->Handle();
+  ASSERT_NE(second, first);
+  EXPECT_EQ(ControlOfWindow(first), nullptr);
+  EXPECT_EQ(ControlOfWindow(second), panel);
+  TWinControl* seenElsewhere = nullptr;
+  std::thread([&] { seenElsewhere = ControlOfWindow(second); }).join();
+  EXPECT_EQ(seenElsewhere, panel);
+  panel->Free();
+  EXPECT_EQ(ControlOfWindow(second), nullptr);
+  EXPECT_EQ(ControlOfWindow(form->Handle()), form.get());
 }
