@@ -155,6 +155,8 @@ void TCustomForm::AfterCreateWnd() {
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
+  // A new window carries its menu, whoever drew the bar of the old one.
+  FMenuOnWindow = true;
   if (FMenu) ::SetMenu(Handle(), FMenu->Handle());
 }
 
