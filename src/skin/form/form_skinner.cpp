@@ -1,5 +1,3 @@
-#include "/tmp/prof/prof.h"
-#include <map>
 // TWinSkinForm: attaching, activation, the replacement window procedures and giving the window
 // its own look back.
 #include "skin/form/form_skinner.h"
@@ -370,16 +368,10 @@ void TWinSkinForm::FreeControlSkinners(bool detach) {
   while (!FControlSkinners.empty()) {
     TSkinControl* skinner = FControlSkinners.back();
     FControlSkinners.pop_back();
-    static std::map<std::string, std::pair<double,double>> acc; static int rounds=0;
-    const std::string k = skinner->ClassName();
-    double t=ProfNow();
     if (detach && skinner->LifeState != kSkinnerWindowDestroyed) skinner->Detach();
-    acc[k].first += ProfNow()-t; t=ProfNow();
     // Unlisted first, so its destruction does not look for itself in the list.
     skinner->FormSkinner = nullptr;
     skinner->Free();
-    acc[k].second += ProfNow()-t;
-    if (FControlSkinners.empty() && ++rounds == 20 && getenv("CORVANA_PROF")) for (auto& [a,b] : acc) fprintf(stderr, "DETACH %s %.1f %.1f\n", a.c_str(), b.first/20, b.second/20);
   }
   HotControl = nullptr;
 }
