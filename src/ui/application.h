@@ -91,6 +91,9 @@ public:
   void RemoveForm(TCustomForm* form);
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+  // Called each time a form's window, made but hidden, is about to be shown: whoever restyles
+  // windows does it here, before the window's first paint, not after it is on the screen.
+  std::function<void(TCustomForm*)> OnFormShowing;
 
 private:
   std::vector<TCustomForm*> FForms;

@@ -361,6 +361,7 @@ void TCustomForm::ApplyPosition() {
 void TCustomForm::ShowWindowNow() {
   // The window first: making it scales the form, and the place depends on the size.
   HandleNeeded();
+  if (Screen()->OnFormShowing && !IsWindowVisible(Handle())) Screen()->OnFormShowing(this);
   ApplyPosition();
   const HWND window = Handle();
   int command = SW_SHOWNORMAL;

@@ -148,6 +148,7 @@ void TWinSkinForm::Attach(TSkinData* data) {
     SetWindowLongW(Handle, GWL_STYLE, static_cast<LONG>(GetWindowLongW(Handle, GWL_STYLE) & ~WS_VISIBLE));
     hidden = true;
   }
+  HiddenWhileSkinning = hidden;
   if (data && !PlatformVersion().NT) data->SetSkinControls(data->SkinControls() & ~SetOf(xcSystemMenu));
   if (MdiRole == mdiFrame && MdiClient) {
     SavedMenuUpdate = data && data->MenuUpdate();
@@ -209,10 +210,12 @@ void TWinSkinForm::Activate() {
   PreSkinFrame = RECT{0, 0, (window.right - window.left) - ClientSize.right, (window.bottom - window.top) - ClientSize.bottom};
   // A bare window's client grew by the platform menu bar it gave up; the band takes that room.
   if (!Form && MenuBar) ClientSize.bottom = std::max(0L, ClientSize.bottom - MenuBarHeight);
-  if (TSkinManage* manager = SkinManager(); manager && manager->HideWhileSkinning) {
+  // A window taken over before it is shown was never hidden and does not use up the request.
+  if (TSkinManage* manager = SkinManager();
+      manager && manager->HideWhileSkinning && (HiddenWhileSkinning || IsWindowVisible(Handle))) {
     manager->HideWhileSkinning = false;
-    const LONG style = GetWindowLongW(Handle, GWL_STYLE);
-    if (!(style & WS_VISIBLE)) SetWindowLongW(Handle, GWL_STYLE, style | WS_VISIBLE);
+    if (HiddenWhileSkinning) SetWindowLongW(Handle, GWL_STYLE, GetWindowLongW(Handle, GWL_STYLE) | WS_VISIBLE);
+    HiddenWhileSkinning = false;
   }
   TDiscoverySite site;
   site.SkinData = SkinData;

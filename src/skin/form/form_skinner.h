@@ -173,6 +173,8 @@ public:
   bool PaintingLater = false;
   // The form's layout waits between taking the menu off and fitting the frame (HoldAlign).
   bool AlignHeld = false;
+  // The attach took the visible style bit off (HideWhileSkinning); the activation gives it back.
+  bool HiddenWhileSkinning = false;
   TSkinControl* HotControl = nullptr;
   const void* SkinManagerTag = nullptr;
   std::string WindowClassName;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "skin/model/skin_data.h"
+#include "ui/application.h"
 #include "ui/form.h"
 
 namespace {
@@ -85,6 +86,16 @@ void TSkinManage::Unregister(TSkinData* data) {
 void TSkinManage::InstallHook() {
   if (FHook) return;
   FHook = SetWindowsHookExW(WH_CBT, HookProc, nullptr, GetCurrentThreadId());
+  // Forms are taken over before they are shown; the activation still takes every other window.
+  Screen()->OnFormShowing = [](TCustomForm* form) {
+    TManagerState& state = State();
+    if (state.ShuttingDown || !state.Manager) return;
+    // As in the hook: a failing skinner leaves the window with its own look.
+    try {
+      state.Manager->SkinBeforeShow(form);
+    } catch (...) {
+    }
+  };
 }
 
 LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {

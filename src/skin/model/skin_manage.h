@@ -42,8 +42,13 @@ public:
   void InstallHook();
   bool HookInstalled() const { return FHook != nullptr; }
 
-  // Takes a window over when the rules allow: true when a form skinner was attached.
-  bool SkinWindow(HWND window);
+  // Takes a window over when the rules allow: true when a form skinner was attached. Its
+  // activation (discovery, frame fit, region) is posted, or run at once with activateNow.
+  bool SkinWindow(HWND window, bool activateNow = false);
+  // A form about to be shown is taken over while hidden, as its activation would take it over
+  // once on the screen: the frame is fitted and the region set before anything is drawn, and
+  // its first paint is the skinned one. Only while the thread's hook is in place.
+  bool SkinBeforeShow(TCustomForm* form);
   // SkinWindow for a visible form without the child style.
   bool SkinForm(TCustomForm* form);
   TSkinData* ChooseSkinData(HWND window) const;

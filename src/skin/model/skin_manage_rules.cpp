@@ -93,7 +93,7 @@ TSkinData* TSkinManage::ChooseSkinData(HWND window) const {
   return FSkinDatas.empty() ? nullptr : FSkinDatas.front();
 }
 
-bool TSkinManage::SkinWindow(HWND window) {
+bool TSkinManage::SkinWindow(HWND window, bool activateNow) {
   if (!Enabled || !window) return false;
   Purge();
   if (SendMessageW(window, SKINMSG_QUERY, 0, 0) == 1 || FormSkinnerOf(window)) return false;
@@ -132,7 +132,18 @@ bool TSkinManage::SkinWindow(HWND window) {
     skinner->Free();
     return false;
   }
-  PostMessageW(window, SKINMSG_ACTIVATE, 0, kActivateParam);
+  if (activateNow) SendMessageW(window, SKINMSG_ACTIVATE, 0, kActivateParam);
+  else PostMessageW(window, SKINMSG_ACTIVATE, 0, kActivateParam);
+  return true;
+}
+
+bool TSkinManage::SkinBeforeShow(TCustomForm* form) {
+  if (!FHook || !form || !form->HandleAllocated()) return false;
+  const HWND window = form->Handle();
+  if (IsWindowVisible(window) || (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) return false;
+  if (!SkinWindow(window, true)) return false;
+  // A window is taken over: from now on skin-all and unskin-all run on the timer.
+  if (ActivationCount == 0) ActivationCount = 1;
   return true;
 }
 

@@ -328,6 +328,82 @@ TEST_F(FormSkinnerTest, AskedToHideWhileSkinningTheWindowIsHiddenOnlyUntilItsFra
   EXPECT_EQ(RectText(Client()), RectText(before));
 }
 
+// With the thread's hook in place a form is taken over while still hidden: every message it
+// gets as a visible window finds it skinned, and a normal window is never resized on the screen.
+TEST(FormSkinnerBeforeShow, AShownFormIsNeverSeenWithoutItsSkinAndSkinningOffLeavesItAlone) {
+  struct TCase {
+    const char* Name;
+    TWindowState State;
+    bool Enabled;
+  };
+  const TCase cases[] = {{"normal", TWindowState::wsNormal, true},
+                         {"maximized", TWindowState::wsMaximized, true},
+                         {"skinning off", TWindowState::wsNormal, false}};
+  TestApplication();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TWinSkinForm::Register();
+    TSkinManage* manager = SkinManager();
+    TOwned<TSkinData> data = LoadTestSkin(FrameSkin(0));
+    data->SetSkinControls(SetOf(xcMainMenu));
+    manager->Register(data.get());
+    manager->InstallHook();
+    manager->Enabled = c.Enabled;
+    // Nothing to hide for a window that is not shown yet: the request is kept for a later one.
+    manager->HideWhileSkinning = true;
+    TOwned<TForm> form(new TForm(nullptr));
+    form->SetBounds(120, 100, 400, 300);
+    form->SetWindowState(c.State);
+    form->HandleNeeded();
+    const HWND window = form->Handle();
+    struct TSeen {
+      int Visible = 0, Unskinned = 0;
+      std::vector<SIZE> Sizes;
+    };
+    auto seen = std::make_shared<TSeen>();
+    TWndMethod saved = form->WindowProc;
+    form->WindowProc = [seen, saved, window, manager](TMessage& m) {
+      if (IsWindowVisible(window)) {
+        ++seen->Visible;
+        auto* skinner = dynamic_cast<TWinSkinForm*>(manager->FormSkinnerOf(window));
+        if (!skinner || skinner->LifeState != fsActive) ++seen->Unskinned;
+        RECT r{};
+        GetWindowRect(window, &r);
+        seen->Sizes.push_back(SIZE{r.right - r.left, r.bottom - r.top});
+      }
+      saved(m);
+    };
+    form->Show();
+    PumpMessages(50);
+    ASSERT_GT(seen->Visible, 0);
+    auto* skinner = dynamic_cast<TWinSkinForm*>(manager->FormSkinnerOf(window));
+    if (!c.Enabled) {
+      EXPECT_EQ(skinner, nullptr);
+      EXPECT_EQ(seen->Unskinned, seen->Visible);
+    } else {
+      ASSERT_NE(skinner, nullptr);
+      EXPECT_EQ(seen->Unskinned, 0);
+      EXPECT_TRUE(manager->HideWhileSkinning);
+      EXPECT_FALSE(manager->SkinWindow(window));
+      RECT client{};
+      GetClientRect(window, &client);
+      if (c.State == TWindowState::wsMaximized) {
+        EXPECT_TRUE(IsZoomed(window));
+        EXPECT_EQ(skinner->WindowState, wsMaximizedState);
+      } else {
+        for (const SIZE& size : seen->Sizes) {
+          EXPECT_EQ(size.cx, client.right + kLeft + kRight);
+          EXPECT_EQ(size.cy, client.bottom + kTop + kBottom);
+        }
+      }
+    }
+    form->WindowProc = saved;
+    form.reset();
+    manager->Unregister(data.get());
+    FreeSkinManager();
+  }
+}
+
 // Where on the caption band the title's pixels are: how many differ from the band in its left
 // and in its right half.
 std::pair<int, int> TitlePixels(HWND window, SIZE size) {
