@@ -183,13 +183,16 @@ std::wstring TSkinViewForm::StatusText() const {
   std::wstring text = L"皮肤：";
   const std::string name = FSkinData ? FSkinData->SkinName() : std::string();
   text += name.empty() ? L"（无名称）" : Utf8ToWide(GbkToUtf8(name));
-  text += L"（" + (FSkinFile.empty() ? std::wstring(L"内置默认皮肤") : FSkinFile) + L"）";
-  text += Skinning() ? L"    换肤：开启" : FHighContrast ? L"    换肤：关闭（高对比度）" : L"    换肤：关闭";
-  text += L"    缩放：" + std::to_wstring(SkinScalePercent()) + L"%";
+  // The file's name only: a whole path would push the keys out of the bar (the recent-skins
+  // menu shows where the file is).
+  const std::wstring file = FSkinFile.substr(FSkinFile.find_last_of(L"\\/") + 1);
+  text += L"（" + (FSkinFile.empty() ? std::wstring(L"内置默认皮肤") : file) + L"）";
+  text += Skinning() ? L"   换肤：开启" : FHighContrast ? L"   换肤：关闭（高对比度）" : L"   换肤：关闭";
+  text += L"   缩放：" + std::to_wstring(SkinScalePercent()) + L"%";
   // Before its window exists the form is not scaled yet; it will be to the system's scale.
   const int display = ScaleByDpi(100, HandleAllocated() ? CurrentDpi() : SystemDpi());
   if (display != SkinScalePercent()) text += L"（预览，显示器 " + std::to_wstring(display) + L"%）";
-  text += L"    F2 开关换肤  F3 缩放预览  Ctrl+O 打开皮肤";
+  text += L"   F2 开关换肤  F3 缩放预览  Ctrl+O 打开皮肤";
   return text;
 }
 
