@@ -177,3 +177,15 @@ inline long GdiObjectCount() {
   const DWORD platform = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   return platform ? static_cast<long>(platform) : OwnedGdiObjects();
 }
+
+// The header of a 32-bit picture whose rows run from the top, as pixel reads and probes want.
+inline BITMAPINFO TopDownDibInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}

@@ -427,12 +427,7 @@ bool TextInkRows(HFONT font, const std::wstring& text, UINT format, int& top, in
     return false;
   const int margin = metrics.tmHeight, width = extent.cx + 2 * metrics.tmMaxCharWidth;
   const int rows = metrics.tmHeight + 2 * margin;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -rows;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = TopDownDibInfo(width, rows);
   void* bits = nullptr;
   TBitmapHandle bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) return false;

@@ -5,6 +5,7 @@
 
 #include "skin/form/form_skinner.h"
 #include "skin/model/skin_draw.h"
+#include "ui/gdi.h"
 
 namespace {
 
@@ -53,13 +54,7 @@ bool IsKey(std::uint32_t pixel) {
 std::vector<std::uint32_t> PixelsOf(TBitmap& bitmap) {
   const int w = bitmap.Width(), h = bitmap.Height();
   if (w <= 0 || h <= 0) return {};
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownDibInfo(w, h);
   std::vector<std::uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
   TMemoryDC dc;
   if (!GetDIBits(dc, bitmap.Handle(), 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS)) return {};

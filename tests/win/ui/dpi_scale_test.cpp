@@ -333,12 +333,7 @@ class TInkProbe {
 public:
   static constexpr int kMargin = 20;
   TInkProbe(int width, int height) : FWidth(width), FHeight(height + 2 * kMargin) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = FWidth;
-    info.bmiHeader.biHeight = -FHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = TopDownDibInfo(FWidth, FHeight);
     FBitmap = TBitmapHandle(CreateDIBSection(FDC, &info, DIB_RGB_COLORS, &FBits, nullptr, 0));
     FOld = SelectObject(FDC, FBitmap.Get());
     const RECT all{0, 0, FWidth, FHeight};
