@@ -122,7 +122,8 @@ void TWScrollbar::Attach(TSkinControl* skinner, HWND target, std::uint8_t kind) 
     SetWindowLongPtrW(Target, GWL_STYLE, style | WS_CLIPSIBLINGS);
     FAddedClipSiblings = true;
   }
-  EnsureWindow(GetParent(Target));
+  // The overlay window is made when the bar is first shown: many controls never show one of
+  // their bars, and every window made at discovery costs the form's first paint.
   UpdatePosition();
 }
 
@@ -133,6 +134,8 @@ void TWScrollbar::EnsureWindow(HWND parent) {
   if (!FWindow) return;
   SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(FWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWScrollbar::OverlayProc));
+  // Made late, it takes the state its target already has.
+  if (Target && !IsWindowEnabled(Target)) EnableWindow(FWindow, FALSE);
 }
 
 bool TWScrollbar::GetBarInfo(SCROLLBARINFO& info) const {
@@ -167,8 +170,13 @@ void TWScrollbar::UpdatePosition() {
     Shown = false;
     return;
   }
-  if (!(GetWindowLongPtrW(Target, GWL_STYLE) & WS_VISIBLE) || (info.rgstate[0] & kStateInvisible) || !FWindow) {
+  if (!(GetWindowLongPtrW(Target, GWL_STYLE) & WS_VISIBLE) || (info.rgstate[0] & kStateInvisible)) {
     HideOverlay();
+    return;
+  }
+  EnsureWindow(GetParent(Target));
+  if (!FWindow) {
+    Shown = false;
     return;
   }
   const RECT bar = info.rcScrollBar;

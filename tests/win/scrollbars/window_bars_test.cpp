@@ -10,14 +10,19 @@
 
 namespace {
 
-// A bare list box child of the form, with 100 items.
-HWND NewList(HWND parent, int left) {
-  const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY,
-                                    left, 10, 200, 180, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  for (int i = 0; i < 100; ++i) {
+void AddItems(HWND list, int count) {
+  for (int i = 0; i < count; ++i) {
     const std::wstring item = L"项目 " + std::to_wstring(i);
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   }
+}
+
+// A bare list box child of the form, with 100 items (its vertical bar shows only when they
+// do not fit).
+HWND NewList(HWND parent, int left, int items = 100) {
+  const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY,
+                                    left, 10, 200, 180, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  AddItems(list, items);
   return list;
 }
 
@@ -65,6 +70,28 @@ TEST_F(BareWindowTest, ABareListGetsOverlaysThatScrollItAndHideWithIt) {
   EXPECT_FALSE(IsWindowVisible(bar.Window()));
   DestroyWindow(skinned);
   DestroyWindow(plain);
+}
+
+TEST_F(BareWindowTest, ABarNotShownHasNoOverlayWindowUntilItAppearsAndThenTakesTheListsState) {
+  const HWND list = NewList(Form->Handle(), 10, 0);
+  TOwned<TSkinScrollbarH> skinner(new TSkinScrollbarH(nullptr));
+  skinner->AttachWindow(list, Data.get(), &Host, nullptr);
+  PumpMessages();
+  EXPECT_EQ(skinner->VertBar->Window(), nullptr);
+  EXPECT_EQ(skinner->HorzBar->Window(), nullptr);
+
+  EnableWindow(list, FALSE);
+  AddItems(list, 100);
+  PumpMessages();
+  const HWND overlay = skinner->VertBar->Window();
+  ASSERT_NE(overlay, nullptr);
+  EXPECT_TRUE(IsWindowVisible(overlay));
+  EXPECT_FALSE(IsWindowEnabled(overlay));
+  EXPECT_EQ(RectText(ScreenRectOf(overlay)), RectText(BarInfo(list, OBJID_VSCROLL).rcScrollBar));
+  EXPECT_EQ(skinner->HorzBar->Window(), nullptr);
+  skinner.reset();
+  EXPECT_FALSE(IsWindow(overlay));
+  DestroyWindow(list);
 }
 
 TEST_F(BareWindowTest, TheDropDownListPaintsItsBarInPlaceAndTracksItsOwnThumb) {
