@@ -25,6 +25,7 @@ namespace {
 // the window's first client paint, which comes after its frame (skinned: the first after the
 // skinner has announced itself, so the frame painted is the skin's).
 HANDLE gTellWhenPainted = nullptr;  // set in a started copy: the parent's event
+bool gLastPainted = false;          // whether the last window was painted in time
 
 double StartToFirstFrame(bool skinned) {
   const auto start = Clock::now();
@@ -44,12 +45,15 @@ double StartToFirstFrame(bool skinned) {
     if (Ms(Clock::now() - start) > 10000) break;
   }
   const double ms = Ms(Clock::now() - start);
+  gLastPainted = painted;
   if (gTellWhenPainted && painted) SetEvent(gTellWhenPainted);
   form->WindowProc = saved;
   form.reset();
   FreeSkinManager();
   return ms;
 }
+
+constexpr DWORD kNotPaintedCode = 3;
 
 // The child's part: the window started and painted once, then the parent is told.
 int RunStartChild(bool skinned, const wchar_t* eventName) {
@@ -59,12 +63,13 @@ int RunStartChild(bool skinned, const wchar_t* eventName) {
   app.Initialize();
   StartToFirstFrame(skinned);
   CloseHandle(gTellWhenPainted);
-  return 0;
+  // Told apart from a copy that could not start or crashed, for the parent's report.
+  return gLastPainted ? 0 : kNotPaintedCode;
 }
 
 // Milliseconds from starting a new process of this program to its main window's first whole
-// paint, or a negative number when the child failed.
-double ProcessStartToFirstFrame(bool skinned) {
+// paint, or a negative number when the child failed (what happened is added to failures).
+double ProcessStartToFirstFrame(bool skinned, std::string& failures) {
   wchar_t self[MAX_PATH]{};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   const std::wstring eventName = L"Local\\CorvanaFrameBench" + std::to_wstring(GetCurrentProcessId());
@@ -78,9 +83,21 @@ double ProcessStartToFirstFrame(bool skinned) {
   if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     HANDLE waits[] = {painted, process.hProcess};
     if (WaitForMultipleObjects(2, waits, FALSE, 30000) == WAIT_OBJECT_0) ms = Ms(Clock::now() - start);
-    WaitForSingleObject(process.hProcess, 30000);
+    const bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    if (ms < 0) {
+      const std::string what = !ended                    ? "still running, ended by the bench"
+                               : code == kNotPaintedCode ? "its window not painted within 10 s"
+                                                         : "ended with code " + std::to_string(code);
+      failures += std::string(skinned ? "skinned" : "skinning off") + ": " + what + " after " +
+                  std::to_string(static_cast<long>(Ms(Clock::now() - start))) + " ms\n";
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+  } else {
+    failures += std::string(skinned ? "skinned" : "skinning off") + ": could not be started\n";
   }
   CloseHandle(painted);
   return ms;
@@ -95,13 +112,14 @@ int main(int argc, char** argv) {
   }
   {
     std::vector<double> skinned, plain;
-    ProcessStartToFirstFrame(true);  // the program's files into the cache
+    std::string failures, warmUp;
+    ProcessStartToFirstFrame(true, warmUp);  // the program's files into the cache
     for (int i = 0; i < 7; ++i) {
-      plain.push_back(ProcessStartToFirstFrame(false));
-      skinned.push_back(ProcessStartToFirstFrame(true));
+      plain.push_back(ProcessStartToFirstFrame(false, failures));
+      skinned.push_back(ProcessStartToFirstFrame(true, failures));
     }
-    if (*std::min_element(plain.begin(), plain.end()) < 0 || *std::min_element(skinned.begin(), skinned.end()) < 0) {
-      std::printf("a started copy did not paint its window\n");
+    if (!failures.empty()) {
+      std::printf("a started copy did not paint its window:\n%s", failures.c_str());
       return 1;
     }
     const double s = Median(skinned), p = Median(plain);
